@@ -1,0 +1,51 @@
+#include "FatalError.h"
+
+#include "FatalErrorText.h"
+#include "Failure.h"
+
+#include <windows.h>
+
+#include <new>
+#include <string>
+
+namespace vurozud {
+namespace {
+
+std::string SystemDescription(FailureCodeKind kind, std::uint32_t code) {
+    // A COM result that wraps a system error code is described by that code's text.
+    if (kind == FailureCodeKind::Hresult && HRESULT_FACILITY(code) == FACILITY_WIN32)
+        code = HRESULT_CODE(code);
+    char* buffer = nullptr;
+    const DWORD length =
+        FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                       nullptr, code, 0, reinterpret_cast<char*>(&buffer), 0, nullptr);
+    std::string description(buffer ? buffer : "", length);
+    LocalFree(buffer);
+    return description;
+}
+
+Failure AsFailure(std::exception_ptr failure) {
+    try {
+        std::rethrow_exception(failure);
+    } catch (const Failure& known) {
+        return known;
+    } catch (const std::bad_alloc&) {
+        return Failure::Hresult(kHresultOutOfMemory, "allocation");
+    } catch (...) {
+        return Failure::Hresult(kHresultUnexpected, "unexpected failure");
+    }
+}
+
+} // namespace
+
+void ShowFatalErrorAndExit(std::exception_ptr failure) {
+    const Failure known = AsFailure(failure);
+    const std::string text =
+        FatalErrorText(known.Kind(), known.Code(), SystemDescription(known.Kind(), known.Code()));
+    MessageBoxA(nullptr, text.c_str(), kApplicationTitle, MB_OK | MB_ICONERROR | MB_TASKMODAL);
+    ExitProcess(known.Code() != 0 ? known.Code() : 1);
+}
+
+void EndProgram() { ExitProcess(0); }
+
+} // namespace vurozud

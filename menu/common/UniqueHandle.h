@@ -1,0 +1,62 @@
+#pragma once
+// Ownership of everything the program opens: one move-only holder and a name for each kind of
+// handle. Shared handles (stock objects, cursors from LoadCursor) are never put in one.
+
+#include <windows.h>
+
+#include <utility>
+
+namespace vurozud {
+
+template <typename Handle, auto Close, Handle Invalid = Handle{}>
+class UniqueHandle {
+public:
+    UniqueHandle() = default;
+    explicit UniqueHandle(Handle handle) : handle_(handle) {}
+    UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.release()) {}
+    UniqueHandle& operator=(UniqueHandle&& other) noexcept {
+        reset(other.release());
+        return *this;
+    }
+    UniqueHandle(const UniqueHandle&) = delete;
+    UniqueHandle& operator=(const UniqueHandle&) = delete;
+    ~UniqueHandle() { reset(); }
+
+    Handle get() const { return handle_; }
+    explicit operator bool() const { return handle_ != Invalid; }
+    Handle* put() {
+        reset();
+        return &handle_;
+    }
+    Handle release() { return std::exchange(handle_, Invalid); }
+    void reset(Handle handle = Invalid) {
+        if (handle_ != Invalid)
+            Close(handle_);
+        handle_ = handle;
+    }
+
+private:
+    Handle handle_ = Invalid;
+};
+
+using UniqueFile = UniqueHandle<HANDLE, CloseHandle, INVALID_HANDLE_VALUE>;
+using UniqueFont = UniqueHandle<HFONT, DeleteObject>;
+using UniquePen = UniqueHandle<HPEN, DeleteObject>;
+using UniqueBitmap = UniqueHandle<HBITMAP, DeleteObject>;
+using UniqueCursor = UniqueHandle<HCURSOR, DestroyCursor>;
+using UniqueMemoryDc = UniqueHandle<HDC, DeleteDC>;
+
+// Selects an object into a device context for one scope and puts the previous one back.
+class SelectGuard {
+public:
+    SelectGuard(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
+    SelectGuard(const SelectGuard&) = delete;
+    SelectGuard& operator=(const SelectGuard&) = delete;
+    ~SelectGuard() { SelectObject(dc_, previous_); }
+
+private:
+    HDC dc_;
+    HGDIOBJ previous_;
+};
+
+} // namespace vurozud

@@ -1,0 +1,227 @@
+#include "frmMain.h"
+
+#include "ActiveDesktop.h"
+#include "DesktopPageFile.h"
+#include "EditionName.h"
+#include "ScreenSize.h"
+#include "ShellState.h"
+
+#include "../common/AnsiText.h"
+#include "../common/ApplicationTitle.h"
+#include "../common/SupportAddress.h"
+#include "../instructions/frmControls.h"
+#include "../registry/clsRegistry.h"
+#include "../registry/SystemRegistry.h"
+#include "../resources/resource.h"
+
+#include <windowsx.h>
+
+#include <string>
+
+namespace vurozud {
+namespace {
+
+constexpr char kClassName[] = "VurozudLauncher";
+// A fixed single border with a title bar; no system menu, so no close box and no minimize or
+// maximize button: the commands are the ways out.
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = 0;
+
+constexpr COLORREF kCommandColour = RGB(0, 255, 0);
+constexpr COLORREF kRuleColour = RGB(255, 0, 0);
+constexpr std::int32_t kStretched = 2; // the shell's wallpaper style
+constexpr std::u16string_view kPagePathWide = u"c:\\program files\\zodoraz\\bg2.htm";
+
+// The user's decimal separator, which the page's size texts use for fractions.
+std::u16string DecimalSeparator() {
+    char separator[8] = ".";
+    GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, sizeof separator);
+    return FromAnsi(separator);
+}
+
+PixelPoint PointOf(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
+
+} // namespace
+
+frmMain::frmMain(HINSTANCE instance)
+    : instance_(instance),
+      commandFont_(CheckWin32(CreateFontA(-PointsToPixels(8.25), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                          DEFAULT_PITCH | FF_DONTCARE, "MS Sans Serif"),
+                              "CreateFontA")),
+      rulePen_(CheckWin32(CreatePen(PS_SOLID, 1, kRuleColour), "CreatePen")),
+      pointingHand_(CheckWin32(LoadCursorA(instance, MAKEINTRESOURCEA(IDC_POINTING_HAND)), "LoadCursorA")) {
+    Load();
+    HICON icon = CheckWin32(LoadIconA(instance, MAKEINTRESOURCEA(IDI_TREE)), "LoadIconA");
+    RegisterWindowClass(instance, kClassName, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)), icon);
+    const RECT frame = CentredOnScreen(ToPixels(kLauncherClientSize.Width), ToPixels(kLauncherClientSize.Height),
+                                       kStyle, kExStyle);
+    Create(kExStyle, kClassName, kLauncherTitle, kStyle, frame.left, frame.top, frame.right - frame.left,
+           frame.bottom - frame.top, nullptr, instance);
+    Picture1 = std::make_unique<PictureBox>(Handle(), instance, ToPixels(kPicture1), IDB_PREVIEW);
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::Show(int showCommand) {
+    ShowWindow(Handle(), showCommand);
+    UpdateWindow(Handle());
+    SetFocus(Picture1->Handle());
+}
+
+std::u16string frmMain::IdentifyOperatingSystem() {
+    OSVERSIONINFOA record{};
+    record.dwOSVersionInfoSize = sizeof record; // 148 bytes: five numbers and the service-pack text
+    static_assert(sizeof record == 148);
+    if (!GetVersionExA(&record))
+        return std::u16string(EditionName(std::nullopt));
+    const VersionNumbers version{static_cast<std::int32_t>(record.dwPlatformId),
+                                 static_cast<std::int32_t>(record.dwMajorVersion),
+                                 static_cast<std::int32_t>(record.dwMinorVersion)};
+    return std::u16string(EditionName(version));
+}
+
+void frmMain::Load() {
+    OSName = IdentifyOperatingSystem();
+    HDC screen = GetDC(nullptr);
+    const int dotsPerInchX = GetDeviceCaps(screen, LOGPIXELSX);
+    const int dotsPerInchY = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    ScreenWidth = PagePixels(ScreenTwips(GetSystemMetrics(SM_CXSCREEN), dotsPerInchX));
+    ScreenHeight = ShortestDecimalText(PagePixels(ScreenTwips(GetSystemMetrics(SM_CYSCREEN), dotsPerInchY)),
+                                       DecimalSeparator());
+}
+
+LRESULT frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(Handle(), &paint);
+        PaintContent(dc);
+        EndPaint(Handle(), &paint);
+        return 0;
+    }
+    case WM_PRINTCLIENT:
+        PaintContent(reinterpret_cast<HDC>(wParam));
+        return 0;
+    case WM_SETCURSOR:
+        return OnSetCursor(lParam) ? TRUE : DefaultHandling(message, wParam, lParam);
+    case WM_LBUTTONDOWN:
+        OnMouseDown(PointOf(lParam));
+        return 0;
+    case WM_LBUTTONUP:
+        OnMouseUp(PointOf(lParam));
+        return 0;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) != WA_INACTIVE && Picture1)
+            SetFocus(Picture1->Handle());
+        return 0;
+    case WM_CLOSE: // Alt+F4: the same as "Exit This Menu"
+        Exit_Click();
+        return 0;
+    default:
+        return DefaultHandling(message, wParam, lParam);
+    }
+}
+
+void frmMain::PaintContent(HDC dc) const {
+    {
+        SelectGuard font(dc, commandFont_.get());
+        SetTextColor(dc, kCommandColour);
+        SetBkMode(dc, TRANSPARENT);
+        for (const CommandLine& line : kCommandLines) {
+            const PixelRect box = ToPixels(line.Box);
+            RECT rect{box.Left, box.Top, box.Right, box.Bottom};
+            DrawTextA(dc, line.Text.data(), static_cast<int>(line.Text.size()), &rect,
+                      DT_CENTER | DT_WORDBREAK | DT_NOPREFIX);
+        }
+    }
+    SelectGuard pen(dc, rulePen_.get());
+    for (const Rule& rule : kRules) {
+        MoveToEx(dc, ToPixels(rule.Left), ToPixels(rule.Y), nullptr);
+        LineTo(dc, ToPixels(rule.Right), ToPixels(rule.Y));
+    }
+}
+
+bool frmMain::OnSetCursor(LPARAM lParam) {
+    if (LOWORD(lParam) != HTCLIENT)
+        return false;
+    POINT cursor;
+    GetCursorPos(&cursor);
+    ScreenToClient(Handle(), &cursor);
+    if (!CommandAt({cursor.x, cursor.y}))
+        return false;
+    SetCursor(pointingHand_);
+    return true;
+}
+
+void frmMain::OnMouseDown(PixelPoint point) {
+    pressedCommand_ = CommandAt(point);
+    if (pressedCommand_)
+        SetCapture(Handle());
+}
+
+// A command runs when the button goes up over the same line it went down on.
+void frmMain::OnMouseUp(PixelPoint point) {
+    const std::optional<LauncherCommand> pressed = std::exchange(pressedCommand_, std::nullopt);
+    if (GetCapture() == Handle())
+        ReleaseCapture();
+    if (pressed && CommandAt(point) == pressed)
+        RunCommand(*pressed);
+}
+
+void frmMain::RunCommand(LauncherCommand command) {
+    switch (command) {
+    case LauncherCommand::Run:
+        return Run_Click();
+    case LauncherCommand::Close:
+        return Close_Click();
+    case LauncherCommand::Instructions:
+        return Instructions_Click();
+    case LauncherCommand::Support:
+        return Support_Click();
+    case LauncherCommand::Exit:
+        return Exit_Click();
+    }
+}
+
+// Regenerates the page for the recorded screen size, switches the HTML desktop on where the
+// shell keeps that switch in its saved state, and puts the page up as the wallpaper.
+void frmMain::Run_Click() {
+    WriteDesktopPage();
+    if (IsWindows95Family(OSName)) {
+        if (!Registry)
+            Registry = std::make_unique<clsRegistry>(SystemRegistry());
+        // Both results are ignored: a missing old value is fine, and the wallpaper goes up regardless.
+        Registry->DeleteRegistryValueOrKey(kShellStateRoot, kShellStateKeyName, kShellStateValueName);
+        Registry->SetRegistryValue(kShellStateRoot, kShellStateKeyName, kShellStateValueName, ShellStateBytes(),
+                                   static_cast<std::int32_t>(ValueKind::ByteArray));
+    }
+    ApplyWallpaper(kPagePathWide, kStretched);
+}
+
+void frmMain::Close_Click() {
+    ApplyWallpaper(u"", kStretched);
+    EndProgram();
+}
+
+void frmMain::Instructions_Click() { frmControls::Show(instance_); }
+
+void frmMain::Support_Click() {
+    const std::string text = std::string("For support go to ") + kSupportAddress +
+                             " to contact us with any issues you may have. Thank you.";
+    MessageBoxA(Handle(), text.c_str(), kApplicationTitle, MB_OK);
+}
+
+void frmMain::Exit_Click() { EndProgram(); }
+
+void frmMain::WriteDesktopPage() {
+    const std::u16string widthText = ShortestDecimalText(ScreenWidth.As<float>(), DecimalSeparator());
+    vurozud::WriteDesktopPage(ToAnsi(widthText), ToAnsi(ScreenHeight));
+}
+
+void frmMain::ApplyWallpaper(std::u16string_view path, std::int32_t style) {
+    ApplyActiveDesktopWallpaper(path, style);
+}
+
+} // namespace vurozud

@@ -1,0 +1,47 @@
+# Installs what building, running and testing the launcher needs, from Debian's packages.
+# Idempotent: when everything is present it asks dpkg only and returns at once.
+# Sourced by the scripts in scripts/.
+
+readonly REQUIRED_PACKAGES=(
+    cmake make g++ googletest                           # host build and unit tests
+    g++-mingw-w64-i686-posix binutils-mingw-w64-i686     # the 32-bit Windows program
+    wine wine32:i386                                     # running it
+    xvfb xauth xdotool x11-utils imagemagick             # virtual display, real clicks, screenshots
+    fonts-wine fonts-liberation                          # the typefaces the layout was made for
+    clang libclang-rt-14-dev                             # the fuzzer
+    time sed coreutils                                   # benchmark yardsticks
+)
+
+missing_packages() {
+    local package
+    for package in "${REQUIRED_PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}\n' "$package" 2>/dev/null | grep -q '^install ok installed$' \
+            || printf '%s\n' "$package"
+    done
+}
+
+ensure_packages() {
+    local -a missing
+    mapfile -t missing < <(missing_packages)
+    [ ${#missing[@]} -eq 0 ] && return 0
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "missing packages (run as root to install them): ${missing[*]}" >&2
+        return 1
+    fi
+    echo "installing: ${missing[*]}"
+    dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
+    apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+# Configures and builds one CMake preset, quietly unless something goes wrong.
+build_preset() {
+    local preset=$1 log
+    log=$(mktemp)
+    if ! { cmake --preset "$preset" && cmake --build --preset "$preset" --parallel; } >"$log" 2>&1; then
+        cat "$log" >&2
+        rm -f "$log"
+        return 1
+    fi
+    rm -f "$log"
+}
