@@ -1,0 +1,71 @@
+#pragma once
+// What the registry class needs from the platform: the five ANSI registry functions of advapi32,
+// with the arguments the class passes, and the conversion of the program's wide texts into the
+// system's ANSI code page. On Windows one object binds them to the system (SystemRegistry.h); on
+// other hosts a recording stand-in takes their place, so every argument can be checked.
+//
+// The conversion lives in the same interface because those functions are the only ones that take
+// ANSI texts: whoever stands in for the registry also decides which code page its names are in.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace vurozud {
+
+// A registry key handle. The program is a 32-bit one, so a handle is a 32-bit number.
+using RegistryKey = std::uint32_t;
+
+// The predefined root of the current user's keys.
+inline constexpr RegistryKey kHkeyCurrentUser = 0x80000001;
+
+// 0 (ERROR_SUCCESS) on success, a system error code otherwise.
+using RegistryStatus = std::int32_t;
+inline constexpr RegistryStatus kRegistrySuccess = 0;
+
+// The system's numbers for the kinds of registry value.
+enum class RegistryValueType : std::uint32_t {
+    String = 1,       // REG_SZ
+    ExpandString = 2, // REG_EXPAND_SZ
+    Binary = 3,       // REG_BINARY
+    Dword = 4,        // REG_DWORD, little-endian
+    MultiString = 7,  // REG_MULTI_SZ
+};
+
+// The system's SECURITY_ATTRIBUTES record, reduced to what can be said about it portably: the
+// record's size in a 32-bit program, whether a security descriptor is given, and the inherit flag.
+struct SecurityAttributes {
+    std::uint32_t Length;
+    const void* SecurityDescriptor; // null: the key gets the default security
+    bool InheritHandle;
+};
+
+class RegistryFunctions {
+public:
+    virtual ~RegistryFunctions() = default;
+
+    // RegCreateKeyExA: opens subKey below key, creating every missing level.
+    virtual RegistryStatus CreateKey(RegistryKey key, const std::string& subKey, std::uint32_t reserved,
+                                     const char* keyClass, std::uint32_t options, std::uint32_t accessMask,
+                                     const SecurityAttributes* securityAttributes, RegistryKey* result,
+                                     std::uint32_t* disposition) = 0;
+
+    // RegSetValueExA: stores count bytes from data as the value valueName of type type.
+    virtual RegistryStatus SetValue(RegistryKey key, const std::string& valueName, std::uint32_t reserved,
+                                    RegistryValueType type, const std::uint8_t* data, std::uint32_t count) = 0;
+
+    // RegOpenKeyExA: opens an existing subKey below key.
+    virtual RegistryStatus OpenKey(RegistryKey key, const std::string& subKey, std::uint32_t options,
+                                   std::uint32_t accessMask, RegistryKey* result) = 0;
+
+    // RegDeleteValueA.
+    virtual RegistryStatus DeleteValue(RegistryKey key, const std::string& valueName) = 0;
+
+    // RegCloseKey.
+    virtual RegistryStatus CloseKey(RegistryKey key) = 0;
+
+    // The text in the system's ANSI code page.
+    virtual std::string AnsiCopy(std::u16string_view text) = 0;
+};
+
+} // namespace vurozud
