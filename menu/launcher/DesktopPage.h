@@ -1,0 +1,44 @@
+#pragma once
+// The desktop page made from the installed template: the template's lines, each ending in CR LF, after one
+// empty line, with the template's fixed size attributes replaced by the recorded screen size. The bytes flow
+// through in fixed-size chunks, so a page of any size (or one endless line) takes the same small memory.
+
+#include <cstddef>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace vurozud {
+
+// Where the template's bytes come from.
+class ByteSource {
+public:
+    virtual ~ByteSource() = default;
+    // Fills the start of the buffer with the next bytes and says how many; 0 only at the end. Fewer bytes than
+    // the buffer holds do not mean the end.
+    virtual std::size_t Read(std::span<char> buffer) = 0;
+};
+
+// Where the page's bytes go; every byte given is taken, or the call throws.
+class ByteSink {
+public:
+    virtual ~ByteSink() = default;
+    virtual void Write(std::span<const char> bytes) = 0;
+};
+
+// The fixed size attributes of the template, matched exactly (letter case included).
+inline constexpr std::string_view kPageSizePattern = "width=800 height=600";
+
+// The bytes read from the template in one go; the bytes of the page are written in pieces of about this size.
+inline constexpr std::size_t kPageChunkSize = 256 * 1024;
+
+// The text that takes the place of each size pattern.
+std::string PageSizeText(std::string_view widthText, std::string_view heightText);
+
+// Writes the page for the template to the sink. Template lines end at CR or CR LF; a lone LF is an ordinary
+// byte of its line, and the last line needs no line break. chunkSize (at least the pattern's length) sets the
+// input buffer; tests make it small to move the chunk boundaries around.
+void TransformDesktopPage(ByteSource& templateBytes, ByteSink& page, std::string_view widthText,
+                          std::string_view heightText, std::size_t chunkSize = kPageChunkSize);
+
+} // namespace vurozud

@@ -1,0 +1,51 @@
+#pragma once
+// Writing the desktop page so that a failure at any point leaves the previous page whole: the new page goes
+// to a temporary file beside it, is flushed, and then takes the page's place in one step. Systems without that
+// step (the Windows 95 family) move the old page aside, move the new one in and delete the old one, putting it
+// back if the move in fails. The file operations sit behind a small interface that the Win32 layer binds.
+
+#include "DesktopPage.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace vurozud {
+
+// System error codes the replacement acts on (the system's own numbers).
+inline constexpr std::uint32_t kErrorFileNotFound = 2;         // ERROR_FILE_NOT_FOUND
+inline constexpr std::uint32_t kErrorCallNotImplemented = 120; // ERROR_CALL_NOT_IMPLEMENTED
+
+// A file open for writing. Commit puts its bytes on disk and closes it; destroyed without Commit, it is just
+// closed.
+class PageFileWriter : public ByteSink {
+public:
+    virtual void Commit() = 0;
+};
+
+// The file operations the replacement needs; each throws Failure when the system refuses.
+class PageFileSystem {
+public:
+    virtual ~PageFileSystem() = default;
+
+    virtual std::unique_ptr<ByteSource> OpenForReading(const std::string& path) = 0;
+    // Creates an empty file under a new name in the folder (given with its trailing separator) and gives its path.
+    virtual std::string CreateUniqueFile(const std::string& folder) = 0;
+    // Opens an existing file for writing, emptied, and shared with no one.
+    virtual std::unique_ptr<PageFileWriter> OpenForWriting(const std::string& path) = 0;
+    // Puts the file in the target's place in one step, replacing the target if there is one; fails with
+    // kErrorCallNotImplemented where the system has no such step.
+    virtual void Replace(const std::string& from, const std::string& to) = 0;
+    // Renames a file; fails if the target exists.
+    virtual void Move(const std::string& from, const std::string& to) = 0;
+    virtual void Delete(const std::string& path) = 0;
+};
+
+// Writes the page for the template and the size texts in place of the page at pagePath. The template is opened
+// first: if it cannot be, nothing is touched. On any failure the Failure propagates, the previous page is
+// whole and no temporary file is left behind.
+void ReplaceDesktopPage(PageFileSystem& files, const std::string& templatePath, const std::string& pagePath,
+                        std::string_view widthText, std::string_view heightText);
+
+} // namespace vurozud
