@@ -1,11 +1,18 @@
-# Cross-compiles the launcher as a 32-bit Windows program with Debian's mingw-w64
-# (posix thread model), and runs the Windows test programs under Wine.
+# Cross-compiles for 32-bit Windows with Debian's mingw-w64, and runs the Windows test programs
+# under Wine.
+#
+# The program itself is built with the win32 thread model: the posix model links winpthread, which
+# imports functions that Windows 98 and NT 4.0 do not have (GetTickCount64,
+# AddVectoredExceptionHandler, ...), and those systems would refuse to load the program. The
+# Windows test programs are built in a tree of their own with the posix model, because GoogleTest
+# needs std::mutex, which the win32 model of this compiler lacks.
+set(VUROZUD_MINGW_THREADS win32 CACHE STRING "mingw-w64 thread model: win32 or posix")
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
 
 set(triple i686-w64-mingw32)
-set(CMAKE_C_COMPILER ${triple}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${triple}-g++-posix)
+set(CMAKE_C_COMPILER ${triple}-gcc-${VUROZUD_MINGW_THREADS})
+set(CMAKE_CXX_COMPILER ${triple}-g++-${VUROZUD_MINGW_THREADS})
 set(CMAKE_RC_COMPILER ${triple}-windres)
 
 set(CMAKE_FIND_ROOT_PATH /usr/${triple})

@@ -8,7 +8,11 @@
 
 namespace vurozud {
 
-template <typename Handle, auto Close, Handle Invalid = Handle{}>
+template <typename Handle> constexpr Handle NullHandle() { return Handle{}; }
+inline HANDLE InvalidFileHandle() { return INVALID_HANDLE_VALUE; }
+
+// Close is the function that releases the handle; Invalid gives the value that means "no handle".
+template <typename Handle, auto Close, auto Invalid = &NullHandle<Handle>>
 class UniqueHandle {
 public:
     UniqueHandle() = default;
@@ -23,23 +27,23 @@ public:
     ~UniqueHandle() { reset(); }
 
     Handle get() const { return handle_; }
-    explicit operator bool() const { return handle_ != Invalid; }
+    explicit operator bool() const { return handle_ != Invalid(); }
     Handle* put() {
         reset();
         return &handle_;
     }
-    Handle release() { return std::exchange(handle_, Invalid); }
-    void reset(Handle handle = Invalid) {
-        if (handle_ != Invalid)
+    Handle release() { return std::exchange(handle_, Invalid()); }
+    void reset(Handle handle = Invalid()) {
+        if (handle_ != Invalid())
             Close(handle_);
         handle_ = handle;
     }
 
 private:
-    Handle handle_ = Invalid;
+    Handle handle_ = Invalid();
 };
 
-using UniqueFile = UniqueHandle<HANDLE, CloseHandle, INVALID_HANDLE_VALUE>;
+using UniqueFile = UniqueHandle<HANDLE, CloseHandle, InvalidFileHandle>;
 using UniqueFont = UniqueHandle<HFONT, DeleteObject>;
 using UniquePen = UniqueHandle<HPEN, DeleteObject>;
 using UniqueBitmap = UniqueHandle<HBITMAP, DeleteObject>;

@@ -192,10 +192,7 @@ void frmMain::Run_Click() {
     if (IsWindows95Family(OSName)) {
         if (!Registry)
             Registry = std::make_unique<clsRegistry>(SystemRegistry());
-        // Both results are ignored: a missing old value is fine, and the wallpaper goes up regardless.
-        Registry->DeleteRegistryValueOrKey(kShellStateRoot, kShellStateKeyName, kShellStateValueName);
-        Registry->SetRegistryValue(kShellStateRoot, kShellStateKeyName, kShellStateValueName, ShellStateBytes(),
-                                   static_cast<std::int32_t>(ValueKind::ByteArray));
+        ReplaceShellState(*Registry);
     }
     ApplyWallpaper(kPagePathWide, kStretched);
 }
