@@ -87,11 +87,16 @@ TEST_F(ActiveDesktopWallpaper, ObjectThatCannotBeCreatedThrows) {
 }
 
 struct FailingStep {
+    const char* name;           // of the test case
     const wchar_t* setting;     // ACTIVE_DESKTOP_FAIL
     const char* operation;      // the step the Failure must name
     std::uint32_t code;         // and its code
     const char* journal;        // everything the shell saw
 };
+
+void PrintTo(const FailingStep& step, std::ostream* out) {
+    *out << step.name;
+}
 
 class ActiveDesktopWallpaperFailure : public ActiveDesktopWallpaper,
                                       public testing::WithParamInterface<FailingStep> {};
@@ -110,18 +115,20 @@ TEST_P(ActiveDesktopWallpaperFailure, ThrowsWithTheStepAndItsCodeAndRunsNoLaterS
 INSTANTIATE_TEST_SUITE_P(
     EachStep, ActiveDesktopWallpaperFailure,
     testing::Values(
-        FailingStep{L"SetWallpaperOptions", "SetWallpaperOptions", kFail,
+        FailingStep{"SetWallpaperOptions", L"SetWallpaperOptions", "SetWallpaperOptions", kFail,
                     "create\noptions 8,2,0 -> 80004005\nrelease\n"},
-        FailingStep{L"SetWallpaper", "SetWallpaper", kFail,
+        FailingStep{"SetWallpaper", L"SetWallpaper", "SetWallpaper", kFail,
                     "create\noptions 8,2,0\n"
                     "wallpaper \"c:\\program files\\zodoraz\\bg2.htm\",0 -> 80004005\nrelease\n"},
-        FailingStep{L"ApplyChanges", "ApplyChanges", kFail,
+        FailingStep{"ApplyChanges", L"ApplyChanges", "ApplyChanges", kFail,
                     "create\noptions 8,2,0\nwallpaper \"c:\\program files\\zodoraz\\bg2.htm\",0\n"
                     "apply 7 -> 80004005\nrelease\n"},
-        FailingStep{L"SetWallpaper=0x80070005", "SetWallpaper", kAccessDenied,
+        FailingStep{"SetWallpaperWithChosenCode", L"SetWallpaper=0x80070005", "SetWallpaper", kAccessDenied,
                     "create\noptions 8,2,0\n"
                     "wallpaper \"c:\\program files\\zodoraz\\bg2.htm\",0 -> 80070005\nrelease\n"},
-        FailingStep{L"CreateInstance=0x8007000E", "CoCreateInstance", 0x8007000E, "create -> 8007000E\n"}));
+        FailingStep{"CreateInstanceWithChosenCode", L"CreateInstance=0x8007000E", "CoCreateInstance", 0x8007000E,
+                    "create -> 8007000E\n"}),
+    [](const testing::TestParamInfo<FailingStep>& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace vurozud
