@@ -18,7 +18,8 @@ constexpr std::array<char, First + Second - 1> Joined(const char (&first)[First]
     return joined;
 }
 
-constexpr auto kLabel4Text = Joined("For further support or any questions you may have, contact us at: ", kSupportAddress);
+constexpr auto kLabel4Text =
+    Joined("For further support or any questions you may have, contact us at: ", kSupportAddress);
 
 // The view leaves out the terminating zero.
 constexpr std::string_view AsView(const auto& text) { return {text.data(), text.size() - 1}; }

@@ -54,9 +54,10 @@ TEST(InstructionsLayout, NoTwoControlsOverlap) {
 }
 
 TEST(InstructionsLayout, TheLabelsRunFromTopToBottomAboveTheButton) {
-    for (std::size_t i = 1; i < kInstructionsLabels.size(); ++i)
-        EXPECT_GE(kInstructionsLabels[i].Box.Top, kInstructionsLabels[i - 1].Box.Top + kInstructionsLabels[i - 1].Box.Height)
-            << kInstructionsLabels[i].Name;
+    for (std::size_t i = 1; i < kInstructionsLabels.size(); ++i) {
+        const TwipRect& above = kInstructionsLabels[i - 1].Box;
+        EXPECT_GE(kInstructionsLabels[i].Box.Top, above.Top + above.Height) << kInstructionsLabels[i].Name;
+    }
     for (const InstructionsControl& label : kInstructionsLabels)
         EXPECT_LE(label.Box.Top + label.Box.Height, kInstructionsCommand1.Box.Top) << label.Name;
 }
