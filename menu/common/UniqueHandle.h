@@ -49,6 +49,7 @@ using UniquePen = UniqueHandle<HPEN, DeleteObject>;
 using UniqueBitmap = UniqueHandle<HBITMAP, DeleteObject>;
 using UniqueCursor = UniqueHandle<HCURSOR, DestroyCursor>;
 using UniqueMemoryDc = UniqueHandle<HDC, DeleteDC>;
+using UniqueHkey = UniqueHandle<HKEY, RegCloseKey>;
 
 // Selects an object into a device context for one scope and puts the previous one back.
 class SelectGuard {

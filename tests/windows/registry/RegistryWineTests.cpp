@@ -21,7 +21,6 @@ namespace {
 
 using namespace std::string_literals;
 using Bytes = std::vector<std::uint8_t>;
-using UniqueHkey = UniqueHandle<HKEY, RegCloseKey>;
 
 constexpr RegistryKey kCurrentUser = 0x80000001;
 
