@@ -1,7 +1,7 @@
 #include "DesktopPage.h"
 
 #include <algorithm>
-#include <array>
+#include <cstdint>
 #include <cstring>
 #include <memory>
 
@@ -12,48 +12,69 @@ namespace {
 constexpr std::string_view kLineBreak = "\r\n";
 constexpr std::size_t kPatternLength = kPageSizePattern.size();
 
-// Finds the size pattern by skipping ahead on the byte under the pattern's last position (Horspool), so most
-// of the template is never looked at byte by byte.
-class PatternFinder {
-public:
-    constexpr PatternFinder() {
-        skip_.fill(kPatternLength);
-        for (std::size_t i = 0; i + 1 < kPatternLength; ++i)
-            skip_[static_cast<unsigned char>(kPageSizePattern[i])] = kPatternLength - 1 - i;
-    }
+// Is the byte here a place where the page differs from the template: a CR without its LF, or the start of a
+// size pattern? end is where the bytes in hand stop: the template's end, or at least a pattern's length on.
+bool IsChange(const char* at, const char* end) {
+    if (*at == '\r')
+        return at + 1 == end || at[1] != '\n';
+    return *at == kPageSizePattern.front() && end - at >= static_cast<std::ptrdiff_t>(kPatternLength) &&
+           std::memcmp(at, kPageSizePattern.data(), kPatternLength) == 0;
+}
 
-    // The first pattern that lies wholly in [begin, end), or end.
-    const char* Find(const char* begin, const char* end) const {
-        if (end - begin < static_cast<std::ptrdiff_t>(kPatternLength))
-            return end;
-        const char* const lastCandidate = end - kPatternLength;
-        for (const char* start = begin; start <= lastCandidate;) {
-            const unsigned char under = static_cast<unsigned char>(start[kPatternLength - 1]);
-            if (under == static_cast<unsigned char>(kPageSizePattern.back()) &&
-                std::memcmp(start, kPageSizePattern.data(), kPatternLength - 1) == 0)
-                return start;
-            start += skip_[under];
+// Sixteen bytes compared at once (the compiler's portable vectors: SSE2 on x86, plain words elsewhere). A CR
+// LF pair is already a page line break and most lines have one, so only a lone CR, or a 'w' with a '0' where
+// the pattern's last byte would be, makes a byte a candidate; both are rare.
+using Block = unsigned char __attribute__((vector_size(16)));
+constexpr std::size_t kBlockSize = sizeof(Block);
+constexpr std::size_t kLastOffset = kPatternLength - 1;
+
+// Vectors are handed back through references: returning them by value would differ between targets with and
+// without vector registers, which the compiler warns of.
+void LoadBlock(Block& block, const char* at) { std::memcpy(&block, at, sizeof block); }
+
+void Splat(Block& block, char byte) {
+    block = Block{};
+    block += static_cast<unsigned char>(byte);
+}
+
+// The candidates among the block's bytes (all bits set) and not (none); reads kLastOffset bytes past it.
+void MarkCandidates(Block& candidates, const char* at) {
+    Block cr, lf, first, last, bytes, next, atLast;
+    Splat(cr, '\r');
+    Splat(lf, '\n');
+    Splat(first, kPageSizePattern.front());
+    Splat(last, kPageSizePattern.back());
+    LoadBlock(bytes, at);
+    LoadBlock(next, at + 1);
+    LoadBlock(atLast, at + kLastOffset);
+    candidates = static_cast<Block>(((bytes == cr) & (next != lf)) | ((bytes == first) & (atLast == last)));
+}
+
+bool AnySet(const Block& mask) {
+    std::uint64_t halves[2];
+    std::memcpy(halves, &mask, sizeof halves);
+    return (halves[0] | halves[1]) != 0;
+}
+
+// The first change in [begin, limit), or limit. Bytes from limit up to end may be looked at. Four blocks are
+// tested together; only a stretch with a candidate is looked at byte by byte.
+const char* FindChange(const char* begin, const char* limit, const char* end) {
+    constexpr std::ptrdiff_t kStride = 4 * kBlockSize;
+    const char* at = begin;
+    for (; at < limit && end - at >= kStride + static_cast<std::ptrdiff_t>(kLastOffset); at += kStride) {
+        Block candidates[4];
+        for (std::size_t i = 0; i < 4; ++i)
+            MarkCandidates(candidates[i], at + i * kBlockSize);
+        if (!AnySet(candidates[0] | candidates[1] | candidates[2] | candidates[3]))
+            continue;
+        for (const char* byte = at; byte < at + kStride && byte < limit; ++byte) {
+            if (IsChange(byte, end))
+                return byte;
         }
-        return end;
     }
-
-private:
-    std::array<std::size_t, 256> skip_{};
-};
-
-constexpr PatternFinder kPatternFinder;
-
-// The first CR in [begin, limit) that is not followed by LF, or limit. A CR LF pair is already a page line
-// break and passes through as it is; a lone CR needs its LF. The byte after each CR before limit is in the
-// buffer, except at the template's very end, where end is that byte's place.
-const char* FindLoneCr(const char* begin, const char* limit, const char* end) {
-    while (begin < limit) {
-        const auto* cr = static_cast<const char*>(std::memchr(begin, '\r', static_cast<std::size_t>(limit - begin)));
-        if (cr == nullptr)
-            return limit;
-        if (cr + 1 == end || cr[1] != '\n')
-            return cr;
-        begin = cr + 2;
+    for (; at < limit; ++at) {
+        if (IsChange(at, end))
+            return at;
     }
     return limit;
 }
@@ -105,7 +126,7 @@ public:
     }
 
 private:
-    static constexpr std::size_t kCapacity = 64 * 1024;
+    static constexpr std::size_t kCapacity = kPageChunkSize;
     static constexpr std::size_t kDirectWrite = 16 * 1024;
 
     ByteSink& sink_;
@@ -141,27 +162,22 @@ void TransformDesktopPage(ByteSource& templateBytes, ByteSink& page, std::string
         const char* at = buffer.get();
         const char* const end = at + held + count;
         // Until the end, the last bytes may begin a pattern that the next chunk completes, or be a CR whose
-        // LF is still to come: they wait for the next round. Neither pattern nor line break holds a CR
-        // inside, so bytes before this point are settled.
+        // LF is still to come: they wait for the next round. Whether a byte starts a change depends on no
+        // more than a pattern's length of bytes, so those before this point are settled.
         const char* const settled = atEnd ? end : end - std::min(held + count, kPatternLength - 1);
 
-        const char* match = kPatternFinder.Find(at, end);
-        const char* loneCr = FindLoneCr(at, settled, end);
         while (at < settled) {
-            const char* const stop = std::min({match, loneCr, settled});
-            if (stop == settled) {
-                writer.Append(at, settled);
-                at = settled;
-            } else if (stop == match) {
-                writer.Append(at, match);
-                writer.Append(sizeText);
-                at = match + kPatternLength;
-                match = kPatternFinder.Find(at, end);
+            const char* const change = FindChange(at, settled, end);
+            writer.Append(at, change);
+            at = change;
+            if (change == settled)
+                break;
+            if (*change == '\r') {
+                writer.Append("\r\n");
+                at = change + 1;
             } else {
-                writer.Append(at, loneCr + 1);
-                writer.Append("\n");
-                at = loneCr + 1;
-                loneCr = FindLoneCr(at, settled, end);
+                writer.Append(sizeText);
+                at = change + kPatternLength;
             }
         }
         if (atEnd)

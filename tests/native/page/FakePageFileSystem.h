@@ -28,7 +28,7 @@ public:
     bool hasOneStepReplace = true;  // false: the Windows 95 family
     std::set<std::size_t> failingSteps;
     std::vector<std::string> steps; // the name of every step taken, in order
-    std::size_t readSize = 4096;    // the most one read of the template gives
+    std::size_t readSize = 65536;   // the most one read of the template gives
 
     std::size_t OpenFiles() const { return openFiles_.size(); }
 

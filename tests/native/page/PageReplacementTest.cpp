@@ -21,7 +21,7 @@ const std::string kOldPage = "\r\n<body width=640 height=480>\r\n";
 // A template of several reads and several writes, so that failures can strike in the middle of the page.
 std::string LongTemplate() {
     std::string bytes;
-    for (int line = 0; line < 4000; ++line)
+    for (int line = 0; line < 20000; ++line)
         bytes += "<img src=\"star" + std::to_string(line) + ".gif\" width=800 height=600>\r\n";
     return bytes;
 }
