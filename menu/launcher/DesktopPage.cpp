@@ -22,11 +22,14 @@ bool IsChange(const char* at, const char* end) {
 }
 
 // Sixteen bytes compared at once (the compiler's portable vectors: SSE2 on x86, plain words elsewhere). A CR
-// LF pair is already a page line break and most lines have one, so only a lone CR, or a 'w' with a '0' where
-// the pattern's last byte would be, makes a byte a candidate; both are rare.
+// LF pair is already a page line break and most lines have one, so only a lone CR, or a 'w' with a '6' where
+// the pattern's height begins, makes a byte a candidate; both are rare, the second even among other size
+// attributes.
 using Block = unsigned char __attribute__((vector_size(16)));
 constexpr std::size_t kBlockSize = sizeof(Block);
 constexpr std::size_t kLastOffset = kPatternLength - 1;
+constexpr std::size_t kHeightOffset = kPageSizePattern.find('6');
+static_assert(kHeightOffset == kPageSizePattern.find("600"));
 
 // Vectors are handed back through references: returning them by value would differ between targets with and
 // without vector registers, which the compiler warns of.
@@ -37,17 +40,17 @@ void Splat(Block& block, char byte) {
     block += static_cast<unsigned char>(byte);
 }
 
-// The candidates among the block's bytes (all bits set) and not (none); reads kLastOffset bytes past it.
+// The candidates among the block's bytes (all bits set) and not (none); reads kHeightOffset bytes past it.
 void MarkCandidates(Block& candidates, const char* at) {
-    Block cr, lf, first, last, bytes, next, atLast;
+    Block cr, lf, first, height, bytes, next, atHeight;
     Splat(cr, '\r');
     Splat(lf, '\n');
     Splat(first, kPageSizePattern.front());
-    Splat(last, kPageSizePattern.back());
+    Splat(height, kPageSizePattern[kHeightOffset]);
     LoadBlock(bytes, at);
     LoadBlock(next, at + 1);
-    LoadBlock(atLast, at + kLastOffset);
-    candidates = static_cast<Block>(((bytes == cr) & (next != lf)) | ((bytes == first) & (atLast == last)));
+    LoadBlock(atHeight, at + kHeightOffset);
+    candidates = static_cast<Block>(((bytes == cr) & (next != lf)) | ((bytes == first) & (atHeight == height)));
 }
 
 bool AnySet(const Block& mask) {
@@ -57,19 +60,24 @@ bool AnySet(const Block& mask) {
 }
 
 // The first change in [begin, limit), or limit. Bytes from limit up to end may be looked at. Four blocks are
-// tested together; only a stretch with a candidate is looked at byte by byte.
+// tested together; only the candidates of a stretch that has some are looked at one by one.
 const char* FindChange(const char* begin, const char* limit, const char* end) {
     constexpr std::ptrdiff_t kStride = 4 * kBlockSize;
     const char* at = begin;
-    for (; at < limit && end - at >= kStride + static_cast<std::ptrdiff_t>(kLastOffset); at += kStride) {
+    for (; limit - at >= kStride && end - at >= kStride + static_cast<std::ptrdiff_t>(kLastOffset); at += kStride) {
         Block candidates[4];
         for (std::size_t i = 0; i < 4; ++i)
             MarkCandidates(candidates[i], at + i * kBlockSize);
         if (!AnySet(candidates[0] | candidates[1] | candidates[2] | candidates[3]))
             continue;
-        for (const char* byte = at; byte < at + kStride && byte < limit; ++byte) {
-            if (IsChange(byte, end))
-                return byte;
+        for (std::size_t block = 0; block < 4; ++block) {
+            if (!AnySet(candidates[block]))
+                continue;
+            for (std::size_t i = 0; i < kBlockSize; ++i) {
+                const char* const byte = at + block * kBlockSize + i;
+                if (candidates[block][i] != 0 && IsChange(byte, end))
+                    return byte;
+            }
         }
     }
     for (; at < limit; ++at) {
@@ -98,8 +106,8 @@ private:
     char beforeLast_ = 0;
 };
 
-// Gathers the small pieces around each change into large writes; long runs of unchanged bytes go straight
-// from the input buffer to the sink.
+// Gathers the page into writes of one full buffer each: large writes at evenly spaced places are what file
+// systems take fastest, and copying the bytes once more costs far less than writing them in odd pieces.
 class PageWriter {
 public:
     explicit PageWriter(ByteSink& sink) : sink_(sink), buffer_(new char[kCapacity]) {}
@@ -107,16 +115,14 @@ public:
     void Append(std::string_view bytes) { Append(bytes.data(), bytes.data() + bytes.size()); }
 
     void Append(const char* begin, const char* end) {
-        const auto count = static_cast<std::size_t>(end - begin);
-        if (count >= kDirectWrite) {
-            Flush();
-            sink_.Write({begin, count});
-            return;
+        while (begin != end) {
+            const std::size_t count = std::min(static_cast<std::size_t>(end - begin), kCapacity - size_);
+            std::memcpy(buffer_.get() + size_, begin, count);
+            size_ += count;
+            begin += count;
+            if (size_ == kCapacity)
+                Flush();
         }
-        if (count > kCapacity - size_)
-            Flush();
-        std::memcpy(buffer_.get() + size_, begin, count);
-        size_ += count;
     }
 
     void Flush() {
@@ -127,7 +133,6 @@ public:
 
 private:
     static constexpr std::size_t kCapacity = kPageChunkSize;
-    static constexpr std::size_t kDirectWrite = 16 * 1024;
 
     ByteSink& sink_;
     std::unique_ptr<char[]> buffer_;
