@@ -1,5 +1,5 @@
 #pragma once
-// Reading the process environment the tests set before each call.
+// Reading the variables the tests set in the process environment before each call.
 
 #include <optional>
 #include <string>
@@ -9,8 +9,5 @@ namespace vurozud::fakes {
 // The variable's value, or nothing when it is not set. Read afresh each time, because a test sets
 // the variables in its own process after the server is loaded.
 std::optional<std::wstring> ReadEnvironmentVariable(const wchar_t* name);
-
-// UTF-8 form of a wide text, for the journal.
-std::string ToUtf8(const std::wstring& text);
 
 } // namespace vurozud::fakes

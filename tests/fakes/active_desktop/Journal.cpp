@@ -13,6 +13,17 @@ struct CloseFile {
 };
 } // namespace
 
+std::string ToUtf8(const std::wstring& text) {
+    if (text.empty())
+        return {};
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
+                                         nullptr, nullptr);
+    std::string result(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(), size, nullptr,
+                        nullptr);
+    return result;
+}
+
 void JournalLine(std::string line) {
     const auto path = ReadEnvironmentVariable(L"ACTIVE_DESKTOP_JOURNAL");
     if (!path || path->empty())

@@ -8,6 +8,9 @@
 
 namespace vurozud::fakes {
 
+// The journal's form of a wide text: UTF-8.
+std::string ToUtf8(const std::wstring& text);
+
 // Opens, appends and closes for every line, so nothing is lost if the process ends abruptly.
 void JournalLine(std::string line);
 

@@ -1,6 +1,5 @@
 #include "StandInActiveDesktop.h"
 
-#include "Environment.h"
 #include "FaultInjection.h"
 #include "Journal.h"
 #include "ServerLock.h"
