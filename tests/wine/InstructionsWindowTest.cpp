@@ -43,6 +43,17 @@ protected:
         return false;
     }
 
+    // Both windows open centred, so the instructions cover the launcher's command lines; a user
+    // moves one aside. This moves it to the top of the screen, clear of Support and Exit.
+    void MoveAsideFromTheLauncher(const WindowFacts& window) {
+        const Rect frame = window.WindowRect();
+        ASSERT_EQ(session_.Probe({"move", kInstructions, "0", "0", std::to_string(frame.Width()),
+                                  std::to_string(frame.Height())})
+                      .ExitCode,
+                  0);
+        session_.WaitForWindow(kInstructions);
+    }
+
     // Puts the pointer over the window so that the keys go to it.
     void PointAt(const WindowFacts& window) {
         const Rect client = window.ClientRect();
@@ -130,14 +141,14 @@ TEST_F(InstructionsWindow, EscDoesNothingWhileSpaceAndEnterOnCloseHideIt) {
 
 TEST_F(InstructionsWindow, TheLauncherStaysUsableBesideIt) {
     LauncherProcess launcher;
-    Open(launcher);
+    MoveAsideFromTheLauncher(Open(launcher));
     launcher.ClickCommand("Help and Support");
     EXPECT_NO_THROW(session_.WaitForWindow("Menu"));
 }
 
 TEST_F(InstructionsWindow, ExitEndsTheProgramWithTheWindowShown) {
     LauncherProcess launcher;
-    Open(launcher);
+    MoveAsideFromTheLauncher(Open(launcher));
     launcher.ClickCommand("Exit This Menu");
     EXPECT_EQ(launcher.WaitForExit(), 0);
     EXPECT_TRUE(session_.WaitForWindowGone(kInstructions));

@@ -137,7 +137,7 @@ TEST_F(LauncherWindow, SupportShowsTheMessageAndTheLauncherStaysOpen) {
             message += child.Text;
         }
     }
-    EXPECT_EQ(message, "For support go to www.vurozudtree.com to contact us with any issues you may have. Thank you.");
+    EXPECT_EQ(message, "For support go to vurozud.com to contact us with any issues you may have. Thank you.");
     EXPECT_EQ(buttons, 1);
     session_.ClickAt((okButton.Left + okButton.Right) / 2, (okButton.Top + okButton.Bottom) / 2);
     EXPECT_TRUE(session_.WaitForWindowGone("Menu"));

@@ -6,6 +6,7 @@
 #include <thread>
 
 #include <fcntl.h>
+#include <poll.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -45,16 +46,34 @@ ProgramResult RunProgram(const std::vector<std::string>& arguments) {
         close(pipeEnds[0]);
         throw std::runtime_error("cannot start " + arguments.front());
     }
+    // Read until the program has ended and its output is drained. Wine may start a background
+    // service from inside the program, which inherits the output and keeps it open for good, so
+    // the end of the program, not the end of the output, is what ends the reading.
     std::string output;
     char buffer[4096];
-    ssize_t count;
-    while ((count = read(pipeEnds[0], buffer, sizeof buffer)) > 0 || (count < 0 && errno == EINTR))
-        if (count > 0)
-            output.append(buffer, static_cast<std::size_t>(count));
-    close(pipeEnds[0]);
     int status = 0;
-    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    bool ended = false;
+    for (;;) {
+        pollfd readable{pipeEnds[0], POLLIN, 0};
+        const int ready = poll(&readable, 1, ended ? 0 : 50);
+        if (ready > 0) {
+            const ssize_t count = read(pipeEnds[0], buffer, sizeof buffer);
+            if (count > 0) {
+                output.append(buffer, static_cast<std::size_t>(count));
+                continue;
+            }
+            if (count == 0 || errno != EINTR)
+                break; // the end of the output
+        } else if (ended) {
+            break; // ended, and nothing more is waiting
+        }
+        if (!ended && waitpid(pid, &status, WNOHANG) == pid)
+            ended = true;
     }
+    close(pipeEnds[0]);
+    if (!ended)
+        while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+        }
     return {ExitCodeOf(status), output};
 }
 

@@ -31,11 +31,20 @@ void LoadEnvironment(const std::filesystem::path& file) {
     }
 }
 
+// Windows programs end their lines in CR LF.
+bool ReadLine(std::istream& in, std::string& line) {
+    if (!std::getline(in, line))
+        return false;
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    return true;
+}
+
 std::map<std::string, std::string> KeyValues(const std::string& text) {
     std::map<std::string, std::string> fields;
     std::istringstream in(text);
     std::string line;
-    while (std::getline(in, line)) {
+    while (ReadLine(in, line)) {
         const auto equals = line.find('=');
         if (equals != std::string::npos)
             fields[line.substr(0, equals)] = line.substr(equals + 1);
@@ -132,7 +141,7 @@ std::vector<ChildWindow> WineSession::Children(const std::string& title) {
     std::vector<ChildWindow> children;
     std::istringstream in(Probe({"children", title}).Output);
     std::string line;
-    while (std::getline(in, line)) {
+    while (ReadLine(in, line)) {
         if (line.rfind("child ", 0) != 0)
             continue;
         ChildWindow child;
@@ -160,8 +169,12 @@ void WineSession::SetBinaryRegistryValue(const std::string& key, const std::stri
     Wine({"reg", "add", "HKCU\\" + key, "/v", name, "/t", "REG_BINARY", "/d", hexBytes, "/f"});
 }
 
+// Moves the pointer and waits until the X server has it there. (Not xdotool's --sync: it waits
+// for the pointer to move, which never happens when it is there already.)
 void WineSession::MovePointerTo(int x, int y) {
-    RunProgram({"xdotool", "mousemove", "--sync", std::to_string(x), std::to_string(y)});
+    RunProgram({"xdotool", "mousemove", std::to_string(x), std::to_string(y)});
+    const std::string expected = "x:" + std::to_string(x) + " y:" + std::to_string(y) + " ";
+    WaitUntil([&] { return RunProgram({"xdotool", "getmouselocation"}).Output.rfind(expected, 0) == 0; }, 2s);
 }
 
 void WineSession::ClickAt(int x, int y) {
@@ -172,7 +185,7 @@ void WineSession::ClickAt(int x, int y) {
 void WineSession::PressKey(const std::string& key) { RunProgram({"xdotool", "key", key}); }
 
 Screenshot WineSession::TakeScreenshot() {
-    const ProgramResult shot = RunProgram({"import", "-window", "root", "ppm:-"});
+    const ProgramResult shot = RunProgram({"import", "-window", "root", "-depth", "8", "ppm:-"});
     if (shot.ExitCode != 0)
         throw std::runtime_error("import could not take a screenshot");
     return Screenshot::FromPortablePixmap(shot.Output);
@@ -190,6 +203,8 @@ LauncherProcess::LauncherProcess(const std::vector<std::string>& extraEnvironmen
     }
     program_ = std::make_unique<BackgroundProgram>(std::vector<std::string>{"wine", VUROZUD_EXE});
     window_ = session.WaitForWindow(kTitle);
+    // Wine maps the X window just after the window turns visible; clicks before that are lost.
+    std::this_thread::sleep_for(300ms);
 }
 
 LauncherProcess::~LauncherProcess() {
