@@ -7,11 +7,19 @@
 //   winprobe children TITLE          the child windows of that window, with their texts
 //   winprobe move TITLE X Y W H      moves and sizes it (window rectangle, screen coordinates)
 //   winprobe regvalue KEY NAME       a value under HKEY_CURRENT_USER\KEY: type, count and bytes
-//   winprobe process PID             the process's GUI objects, handles and private memory
+//   winprobe process PID             the process's GUI objects, handles and private memory, and the
+//                                    entries the system's handle table holds for it (Wine answers 0 for
+//                                    the handle count, but keeps the table)
+//   winprobe hold PATH SECONDS       opens an existing file sharing nothing, keeps it open that long
+//   winprobe open PATH               opens it for reading as a sharing reader would: error=0 or the code
+//   winprobe regdeny KEY             makes HKEY_CURRENT_USER\KEY refuse new values and deletions to all
+//   winprobe regallow KEY            takes those refusals off the key again
 
 #include <windows.h>
+#include <aclapi.h>
 #include <psapi.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -150,6 +158,41 @@ int DescribeValue(const char* key, const char* name) {
     return 0;
 }
 
+// One row of the system handle table (the information class 16 layout of NtQuerySystemInformation).
+struct SystemHandleEntry {
+    ULONG OwnerPid;
+    BYTE ObjectType;
+    BYTE Flags;
+    USHORT Value;
+    PVOID Object;
+    ACCESS_MASK Access;
+};
+
+// How many handles the system's handle table lists for the process; -1 when the table cannot be read.
+long CountTableHandles(DWORD pid) {
+    using QueryFunction = LONG(WINAPI*)(ULONG, PVOID, ULONG, PULONG);
+    const auto query = reinterpret_cast<QueryFunction>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQuerySystemInformation")));
+    if (!query)
+        return -1;
+    constexpr ULONG kSystemHandleInformation = 16;
+    constexpr LONG kInfoLengthMismatch = static_cast<LONG>(0xC0000004);
+    std::vector<BYTE> buffer(1 << 16);
+    LONG status;
+    ULONG needed = 0;
+    while ((status = query(kSystemHandleInformation, buffer.data(), static_cast<ULONG>(buffer.size()), &needed)) ==
+           kInfoLengthMismatch)
+        buffer.resize(std::max<std::size_t>(buffer.size() * 2, needed + 4096));
+    if (status < 0)
+        return -1;
+    const ULONG count = *reinterpret_cast<const ULONG*>(buffer.data());
+    const auto* entries = reinterpret_cast<const SystemHandleEntry*>(buffer.data() + sizeof(ULONG_PTR));
+    long owned = 0;
+    for (ULONG i = 0; i < count; ++i)
+        owned += entries[i].OwnerPid == pid;
+    return owned;
+}
+
 int DescribeProcess(DWORD pid) {
     HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
     if (!process) {
@@ -164,8 +207,74 @@ int DescribeProcess(DWORD pid) {
     std::printf("gdi_objects=%lu\nuser_objects=%lu\nhandles=%lu\nprivate_bytes=%lu\nworking_set=%lu\n",
                 GetGuiResources(process, GR_GDIOBJECTS), GetGuiResources(process, GR_USEROBJECTS), handles,
                 static_cast<unsigned long>(memory.PrivateUsage), static_cast<unsigned long>(memory.WorkingSetSize));
+    std::printf("table_handles=%ld\n", CountTableHandles(pid));
     CloseHandle(process);
     return 0;
+}
+
+int HoldFile(const char* path, unsigned seconds) {
+    HANDLE file = CreateFileA(path, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        std::printf("error=%lu\n", GetLastError());
+        return 1;
+    }
+    Sleep(seconds * 1000);
+    CloseHandle(file);
+    return 0;
+}
+
+int TryOpen(const char* path) {
+    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    const DWORD error = file == INVALID_HANDLE_VALUE ? GetLastError() : 0;
+    if (file != INVALID_HANDLE_VALUE)
+        CloseHandle(file);
+    std::printf("error=%lu\n", error);
+    return error == 0 ? 0 : 1;
+}
+
+// What the refusal takes away: writing values, making subkeys, deleting.
+constexpr DWORD kRefusedKeyAccess = KEY_SET_VALUE | KEY_CREATE_SUB_KEY | DELETE;
+
+// Rewrites the key's access list: every refusal removed, then, when asked, one refusal for everyone put first
+// (a refusal is only sure to count ahead of the grants).
+int ChangeKeyRefusal(const char* key, bool refuse) {
+    HKEY handle;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, key, 0, READ_CONTROL | WRITE_DAC, &handle) != ERROR_SUCCESS) {
+        std::printf("key=missing\n");
+        return 1;
+    }
+    PACL oldList = nullptr;
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    DWORD status = GetSecurityInfo(handle, SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION, nullptr, nullptr, &oldList,
+                                   nullptr, &descriptor);
+    SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
+    PSID everyone = nullptr;
+    if (status == ERROR_SUCCESS && !AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0,
+                                                             &everyone))
+        status = GetLastError();
+    std::vector<BYTE> newList(oldList ? oldList->AclSize + 64u : 256u);
+    auto* list = reinterpret_cast<PACL>(newList.data());
+    if (status == ERROR_SUCCESS && !InitializeAcl(list, static_cast<DWORD>(newList.size()), ACL_REVISION))
+        status = GetLastError();
+    if (status == ERROR_SUCCESS && refuse && !AddAccessDeniedAce(list, ACL_REVISION, kRefusedKeyAccess, everyone))
+        status = GetLastError();
+    for (DWORD i = 0; status == ERROR_SUCCESS && oldList && i < oldList->AceCount; ++i) {
+        void* entry = nullptr;
+        if (!GetAce(oldList, i, &entry))
+            status = GetLastError();
+        else if (static_cast<ACE_HEADER*>(entry)->AceType != ACCESS_DENIED_ACE_TYPE &&
+                 !AddAce(list, ACL_REVISION, MAXDWORD, entry, static_cast<ACE_HEADER*>(entry)->AceSize))
+            status = GetLastError();
+    }
+    if (status == ERROR_SUCCESS)
+        status = SetSecurityInfo(handle, SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION, nullptr, nullptr, list, nullptr);
+    if (everyone)
+        FreeSid(everyone);
+    LocalFree(descriptor);
+    RegCloseKey(handle);
+    std::printf("error=%lu\n", status);
+    return status == ERROR_SUCCESS ? 0 : 1;
 }
 
 } // namespace
@@ -185,9 +294,16 @@ int main(int argc, char** argv) {
         status = DescribeValue(argv[2], argv[3]);
     else if (command == "process" && argc == 3)
         status = DescribeProcess(std::strtoul(argv[2], nullptr, 10));
+    else if (command == "hold" && argc == 4)
+        status = HoldFile(argv[2], static_cast<unsigned>(std::strtoul(argv[3], nullptr, 10)));
+    else if (command == "open" && argc == 3)
+        status = TryOpen(argv[2]);
+    else if ((command == "regdeny" || command == "regallow") && argc == 3)
+        status = ChangeKeyRefusal(argv[2], command == "regdeny");
     else
         std::fprintf(stderr, "usage: winprobe window|count|children TITLE | move TITLE X Y W H | "
-                             "regvalue KEY NAME | process PID\n");
+                             "regvalue KEY NAME | process PID | hold PATH SECONDS | open PATH | "
+                             "regdeny|regallow KEY\n");
     std::fflush(stdout);
     return status;
 }
