@@ -30,6 +30,8 @@ public:
     std::optional<int> WaitForExit(std::chrono::milliseconds timeout);
     bool Running();
     void Kill();
+    // The Linux process id; for "wine PROGRAM" it is the Wine process of the program itself.
+    pid_t Pid() const { return pid_; }
 
 private:
     pid_t pid_;

@@ -87,6 +87,8 @@ public:
     void ClickCommand(const std::string& text);
     std::optional<int> WaitForExit(std::chrono::milliseconds timeout = 10s) { return program_->WaitForExit(timeout); }
     bool Running() { return program_->Running(); }
+    // The Linux process that runs the launcher, for what Linux can see of it (/proc).
+    pid_t LinuxPid() const { return program_->Pid(); }
 
 private:
     std::unique_ptr<BackgroundProgram> program_;
