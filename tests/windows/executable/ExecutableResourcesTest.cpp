@@ -230,7 +230,8 @@ TEST_F(ExecutableResourcesTest, NoManifest) {
     EXPECT_EQ(Names(RT_MANIFEST), std::vector<std::string>{});
     const std::vector<std::string> types = Types();
     ASSERT_FALSE(types.empty()) << "the resource types could not be listed";
-    EXPECT_EQ(std::count(types.begin(), types.end(), IdName(static_cast<UINT>(reinterpret_cast<ULONG_PTR>(RT_MANIFEST)))), 0);
+    const std::string manifestType = IdName(static_cast<UINT>(reinterpret_cast<ULONG_PTR>(RT_MANIFEST)));
+    EXPECT_EQ(std::count(types.begin(), types.end(), manifestType), 0);
 }
 
 } // namespace
