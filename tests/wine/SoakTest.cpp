@@ -37,8 +37,8 @@ const std::vector<std::string> kRunJournal{"create", "options 8,2,0",
 std::string Template() {
     std::string page = "<html>\r\n<body>\r\n  <embed src=tree.svg width=800 height=600 name=tree>\r\n";
     for (int line = 0; line < 400; ++line)
-        page += "  <div class=ornament id=o" + std::to_string(line) + " style=\"left:" + std::to_string(line * 7 % 800) +
-                "px\">ornament</div>\r\n";
+        page += "  <div class=ornament id=o" + std::to_string(line) + " style=\"left:" +
+                std::to_string(line * 7 % 800) + "px\">ornament</div>\r\n";
     return page + "</body>\r\n</html>\r\n";
 }
 
