@@ -11,6 +11,8 @@
 namespace vurozud {
 namespace {
 
+constexpr UINT kFatalErrorExitStatus = 1;
+
 std::string SystemDescription(FailureCodeKind kind, std::uint32_t code) {
     // A COM result that wraps a system error code is described by that code's text.
     if (kind == FailureCodeKind::Hresult && HRESULT_FACILITY(code) == FACILITY_WIN32)
@@ -43,7 +45,9 @@ void ShowFatalErrorAndExit(std::exception_ptr failure) {
     const std::string text =
         FatalErrorText(known.Kind(), known.Code(), SystemDescription(known.Kind(), known.Code()));
     MessageBoxA(nullptr, text.c_str(), kApplicationTitle, MB_OK | MB_ICONERROR | MB_TASKMODAL);
-    ExitProcess(known.Code() != 0 ? known.Code() : 1);
+    // One exit status for every fatal error: an error code's low byte can be zero, and some
+    // parents see no more of the status than that byte.
+    ExitProcess(kFatalErrorExitStatus);
 }
 
 void EndProgram() { ExitProcess(0); }

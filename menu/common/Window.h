@@ -51,6 +51,21 @@ protected:
         return {left, top, left + width, top + height};
     }
 
+    // WM_PAINT and WM_PRINTCLIENT both draw through the derived window's PaintContent(HDC), so
+    // what a window draws does not depend on how it is asked to draw.
+    void Paint(UINT message, WPARAM wParam) {
+        Derived& self = static_cast<Derived&>(*this);
+        if (message == WM_PRINTCLIENT) {
+            self.PaintContent(reinterpret_cast<HDC>(wParam));
+            return;
+        }
+        PAINTSTRUCT paint;
+        if (HDC dc = BeginPaint(window_, &paint)) {
+            self.PaintContent(dc);
+            EndPaint(window_, &paint);
+        }
+    }
+
     LRESULT DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {
         return DefWindowProcA(window_, message, wParam, lParam);
     }

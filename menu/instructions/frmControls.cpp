@@ -120,7 +120,7 @@ void frmControls::PaintContent(HDC dc) const {
     GetClientRect(Handle(), &client);
     FillRect(dc, &client, GetSysColorBrush(kBackgroundColour));
 
-    SelectObject(dc, labelFont_.get());
+    SelectGuard font(dc, labelFont_.get());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(kLabelTextColour));
     for (const InstructionsControl& label : kInstructionsLabels) {
@@ -132,17 +132,9 @@ void frmControls::PaintContent(HDC dc) const {
 
 LRESULT frmControls::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_PAINT: {
-        PAINTSTRUCT paint;
-        const HDC dc = BeginPaint(Handle(), &paint);
-        if (dc) {
-            PaintContent(dc);
-            EndPaint(Handle(), &paint);
-        }
-        return 0;
-    }
+    case WM_PAINT:
     case WM_PRINTCLIENT:
-        PaintContent(reinterpret_cast<HDC>(wParam));
+        Paint(message, wParam);
         return 0;
     case WM_ERASEBKGND:
         return 1; // PaintContent fills the background itself

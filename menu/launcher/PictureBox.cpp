@@ -18,15 +18,9 @@ LRESULT PictureBox::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_ERASEBKGND:
         return 1; // the bitmap covers the whole box
-    case WM_PAINT: {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(Handle(), &paint);
-        PaintContent(dc);
-        EndPaint(Handle(), &paint);
-        return 0;
-    }
+    case WM_PAINT:
     case WM_PRINTCLIENT:
-        PaintContent(reinterpret_cast<HDC>(wParam));
+        Paint(message, wParam);
         return 0;
     case WM_LBUTTONDOWN:
         SetFocus(Handle());

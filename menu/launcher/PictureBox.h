@@ -15,6 +15,8 @@ public:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
+    friend class Window<PictureBox>;
+
     void PaintContent(HDC dc) const;
 
     UniqueBitmap bitmap_;

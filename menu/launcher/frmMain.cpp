@@ -94,15 +94,9 @@ void frmMain::Load() {
 
 LRESULT frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_PAINT: {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(Handle(), &paint);
-        PaintContent(dc);
-        EndPaint(Handle(), &paint);
-        return 0;
-    }
+    case WM_PAINT:
     case WM_PRINTCLIENT:
-        PaintContent(reinterpret_cast<HDC>(wParam));
+        Paint(message, wParam);
         return 0;
     case WM_SETCURSOR:
         return OnSetCursor(lParam) ? TRUE : DefaultHandling(message, wParam, lParam);

@@ -31,6 +31,8 @@ public:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
+    friend class Window<frmMain>;
+
     void Load();
     void PaintContent(HDC dc) const;
     bool OnSetCursor(LPARAM lParam);

@@ -108,7 +108,7 @@ protected:
         session_.ClickAt((box.OkButton.Left + box.OkButton.Right) / 2, (box.OkButton.Top + box.OkButton.Bottom) / 2);
         const std::optional<int> exitCode = launcher.WaitForExit();
         ASSERT_TRUE(exitCode.has_value()) << "the launcher still runs after the error box's OK";
-        EXPECT_NE(*exitCode, 0);
+        EXPECT_EQ(*exitCode, 1); // the status of every fatal error
     }
 
     // The checks every failure of the page shares: the box, the earlier page whole, nothing left
