@@ -30,7 +30,6 @@ constexpr DWORD kExStyle = 0;
 constexpr COLORREF kCommandColour = RGB(0, 255, 0);
 constexpr COLORREF kRuleColour = RGB(255, 0, 0);
 constexpr std::int32_t kStretched = 2; // the shell's wallpaper style
-constexpr std::u16string_view kPagePathWide = u"c:\\program files\\zodoraz\\bg2.htm";
 
 // The user's decimal separator, which the page's size texts use for fractions.
 std::u16string DecimalSeparator() {
@@ -188,7 +187,7 @@ void frmMain::Run_Click() {
             Registry = std::make_unique<clsRegistry>(SystemRegistry());
         ReplaceShellState(*Registry);
     }
-    ApplyWallpaper(kPagePathWide, kStretched);
+    ApplyWallpaper(FromAnsi(kPagePath), kStretched);
 }
 
 void frmMain::Close_Click() {
