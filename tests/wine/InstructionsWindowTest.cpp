@@ -171,9 +171,9 @@ TEST_F(InstructionsWindow, DrawsTextInsideEachLabelBoxAndNowhereElse) {
     int stray = 0;
     for (int y = 0; y < 424; ++y)
         for (int x = 0; x < 570; ++x) {
-            bool inControl = kCloseButton.Contains(x, y);
+            bool inControl = kCloseButton.Contains({x, y});
             for (const Rect& box : kLabelBoxes)
-                inControl = inControl || box.Contains(x, y);
+                inControl = inControl || box.Contains({x, y});
             stray += !inControl && !(shot.At(client.Left + x, client.Top + y) == kWhite);
         }
     EXPECT_EQ(stray, 0);

@@ -81,11 +81,11 @@ TEST_F(LauncherWindow, DrawsGreenCommandTextOnlyInsideTheCommandBoxesOnBlack) {
     int strayPixels = 0;
     for (int y = 0; y < 369; ++y)
         for (int x = 0; x < 245; ++x) {
-            if (kPictureBox.Contains(x, y))
+            if (kPictureBox.Contains({x, y}))
                 continue;
             bool inCommand = false;
             for (const char* command : kCommands)
-                inCommand = inCommand || CommandBox(command).Contains(x, y);
+                inCommand = inCommand || CommandBox(command).Contains({x, y});
             const Colour pixel = ClientPixel(shot, launcher, x, y);
             const bool onRule = pixel == kPureRed;
             if (inCommand)

@@ -1,22 +1,16 @@
 #pragma once
 // A screenshot of the whole virtual display, read from ImageMagick's portable pixmap output.
 
+#include "Twips.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
 
 namespace vurozud::wine {
 
-struct Rect {
-    int Left;
-    int Top;
-    int Right; // exclusive
-    int Bottom; // exclusive
-
-    int Width() const { return Right - Left; }
-    int Height() const { return Bottom - Top; }
-    bool Contains(int x, int y) const { return x >= Left && x < Right && y >= Top && y < Bottom; }
-};
+// Screen and client rectangles in pixels, right and bottom exclusive.
+using Rect = PixelRect;
 
 struct Colour {
     std::uint8_t Red, Green, Blue;
