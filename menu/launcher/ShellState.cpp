@@ -43,4 +43,10 @@ ByteArray ParseShellStateText(std::string_view text) {
 
 ByteArray ShellStateBytes() { return ParseShellStateText(kShellStateText); }
 
+void ReplaceShellState(clsRegistry& registry) {
+    registry.DeleteRegistryValueOrKey(kShellStateRoot, kShellStateKeyName, kShellStateValueName);
+    registry.SetRegistryValue(kShellStateRoot, kShellStateKeyName, kShellStateValueName,
+                              TaggedValue(ShellStateBytes()), static_cast<std::int32_t>(ValueKind::ByteArray), 0);
+}
+
 } // namespace vurozud

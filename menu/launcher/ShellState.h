@@ -4,6 +4,7 @@
 
 #include "RegistryFunctions.h"
 #include "TaggedValue.h"
+#include "clsRegistry.h"
 
 #include <cstdint>
 #include <string_view>
@@ -30,12 +31,7 @@ ByteArray ShellStateBytes();
 
 // The registry step of the Run command: deletes the old value (a missing one is fine), then writes
 // the record as an array of bytes. Both results are ignored: a registry failure does not stop the
-// command. Registry is clsRegistry; any type with its two operations will do, so that what the
-// command hands them can be checked on its own.
-template <typename Registry> void ReplaceShellState(Registry& registry) {
-    registry.DeleteRegistryValueOrKey(kShellStateRoot, kShellStateKeyName, kShellStateValueName);
-    registry.SetRegistryValue(kShellStateRoot, kShellStateKeyName, kShellStateValueName,
-                              TaggedValue(ShellStateBytes()), static_cast<std::int32_t>(ValueKind::ByteArray), 0);
-}
+// command.
+void ReplaceShellState(clsRegistry& registry);
 
 } // namespace vurozud

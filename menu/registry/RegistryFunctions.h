@@ -1,13 +1,15 @@
 #pragma once
 // What the registry class needs from the platform: the five ANSI registry functions of advapi32,
-// with the arguments the class passes, and the conversion of the program's wide texts into the
-// system's ANSI code page. On Windows one object binds them to the system (SystemRegistry.h); on
-// other hosts a recording stand-in takes their place, so every argument can be checked.
+// with the arguments the class decides (the rest are always the same and belong to the binding),
+// and the conversion of the program's wide texts into the system's ANSI code page. On Windows one
+// object binds them to the system (SystemRegistry.h); on other hosts a recording stand-in takes
+// their place, so every decision can be checked.
 //
 // The conversion lives in the same interface because those functions are the only ones that take
 // ANSI texts: whoever stands in for the registry also decides which code page its names are in.
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -32,31 +34,22 @@ enum class RegistryValueType : std::uint32_t {
     MultiString = 7,  // REG_MULTI_SZ
 };
 
-// The system's SECURITY_ATTRIBUTES record, reduced to what can be said about it portably: the
-// record's size in a 32-bit program, whether a security descriptor is given, and the inherit flag.
-struct SecurityAttributes {
-    std::uint32_t Length;
-    const void* SecurityDescriptor; // null: the key gets the default security
-    bool InheritHandle;
-};
-
 class RegistryFunctions {
 public:
     virtual ~RegistryFunctions() = default;
 
-    // RegCreateKeyExA: opens subKey below key, creating every missing level.
-    virtual RegistryStatus CreateKey(RegistryKey key, const std::string& subKey, std::uint32_t reserved,
-                                     const char* keyClass, std::uint32_t options, std::uint32_t accessMask,
-                                     const SecurityAttributes* securityAttributes, RegistryKey* result,
-                                     std::uint32_t* disposition) = 0;
+    // RegCreateKeyExA: opens subKey below key, creating every missing level, with the given access
+    // and a handle that child processes inherit or not; the key gets the default security.
+    virtual RegistryStatus CreateKey(RegistryKey key, const std::string& subKey, std::uint32_t accessMask,
+                                     bool inheritHandle, RegistryKey& created) = 0;
 
-    // RegSetValueExA: stores count bytes from data as the value valueName of type type.
-    virtual RegistryStatus SetValue(RegistryKey key, const std::string& valueName, std::uint32_t reserved,
-                                    RegistryValueType type, const std::uint8_t* data, std::uint32_t count) = 0;
+    // RegSetValueExA: stores the bytes as the value valueName of the given type.
+    virtual RegistryStatus SetValue(RegistryKey key, const std::string& valueName, RegistryValueType type,
+                                    std::span<const std::uint8_t> data) = 0;
 
-    // RegOpenKeyExA: opens an existing subKey below key.
-    virtual RegistryStatus OpenKey(RegistryKey key, const std::string& subKey, std::uint32_t options,
-                                   std::uint32_t accessMask, RegistryKey* result) = 0;
+    // RegOpenKeyExA: opens an existing subKey below key with the given access.
+    virtual RegistryStatus OpenKey(RegistryKey key, const std::string& subKey, std::uint32_t accessMask,
+                                   RegistryKey& opened) = 0;
 
     // RegDeleteValueA.
     virtual RegistryStatus DeleteValue(RegistryKey key, const std::string& valueName) = 0;

@@ -11,7 +11,6 @@ namespace {
 
 // Handles pass through the portable code as 32-bit numbers, which they are in a 32-bit program.
 static_assert(sizeof(HKEY) == sizeof(RegistryKey), "the program is built for 32-bit Windows");
-static_assert(sizeof(SECURITY_ATTRIBUTES) == 12, "the registry class passes the 32-bit record's size");
 static_assert(static_cast<DWORD>(RegistryValueType::String) == REG_SZ);
 static_assert(static_cast<DWORD>(RegistryValueType::ExpandString) == REG_EXPAND_SZ);
 static_assert(static_cast<DWORD>(RegistryValueType::Binary) == REG_BINARY);
@@ -23,39 +22,29 @@ RegistryKey FromHkey(HKEY key) { return static_cast<RegistryKey>(reinterpret_cas
 
 class Advapi32Registry final : public RegistryFunctions {
 public:
-    RegistryStatus CreateKey(RegistryKey key, const std::string& subKey, std::uint32_t reserved, const char* keyClass,
-                             std::uint32_t options, std::uint32_t accessMask,
-                             const SecurityAttributes* securityAttributes, RegistryKey* result,
-                             std::uint32_t* disposition) override {
-        SECURITY_ATTRIBUTES attributes{};
-        if (securityAttributes) {
-            attributes.nLength = securityAttributes->Length;
-            attributes.lpSecurityDescriptor = const_cast<void*>(securityAttributes->SecurityDescriptor);
-            attributes.bInheritHandle = securityAttributes->InheritHandle ? TRUE : FALSE;
-        }
-        HKEY created = nullptr;
-        DWORD createdOrOpened = 0;
-        const LONG status = RegCreateKeyExA(ToHkey(key), subKey.c_str(), reserved, const_cast<char*>(keyClass),
-                                            options, accessMask, securityAttributes ? &attributes : nullptr,
-                                            &created, disposition ? &createdOrOpened : nullptr);
-        if (result)
-            *result = FromHkey(created);
-        if (disposition)
-            *disposition = createdOrOpened;
+    RegistryStatus CreateKey(RegistryKey key, const std::string& subKey, std::uint32_t accessMask, bool inheritHandle,
+                             RegistryKey& created) override {
+        // No security descriptor: the key gets the default security.
+        SECURITY_ATTRIBUTES attributes{sizeof attributes, nullptr, inheritHandle ? TRUE : FALSE};
+        HKEY handle = nullptr;
+        DWORD createdOrOpened = 0; // either will do
+        const LONG status = RegCreateKeyExA(ToHkey(key), subKey.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                                            accessMask, &attributes, &handle, &createdOrOpened);
+        created = FromHkey(handle);
         return status;
     }
 
-    RegistryStatus SetValue(RegistryKey key, const std::string& valueName, std::uint32_t reserved,
-                            RegistryValueType type, const std::uint8_t* data, std::uint32_t count) override {
-        return RegSetValueExA(ToHkey(key), valueName.c_str(), reserved, static_cast<DWORD>(type), data, count);
+    RegistryStatus SetValue(RegistryKey key, const std::string& valueName, RegistryValueType type,
+                            std::span<const std::uint8_t> data) override {
+        return RegSetValueExA(ToHkey(key), valueName.c_str(), 0, static_cast<DWORD>(type), data.data(),
+                              static_cast<DWORD>(data.size()));
     }
 
-    RegistryStatus OpenKey(RegistryKey key, const std::string& subKey, std::uint32_t options,
-                           std::uint32_t accessMask, RegistryKey* result) override {
-        HKEY opened = nullptr;
-        const LONG status = RegOpenKeyExA(ToHkey(key), subKey.c_str(), options, accessMask, &opened);
-        if (result)
-            *result = FromHkey(opened);
+    RegistryStatus OpenKey(RegistryKey key, const std::string& subKey, std::uint32_t accessMask,
+                           RegistryKey& opened) override {
+        HKEY handle = nullptr;
+        const LONG status = RegOpenKeyExA(ToHkey(key), subKey.c_str(), 0, accessMask, &handle);
+        opened = FromHkey(handle);
         return status;
     }
 

@@ -11,8 +11,8 @@ namespace {
 // KEY_CREATE_LINK: the key's own rights, without the standard rights that KEY_ALL_ACCESS adds.
 constexpr std::uint32_t kKeyAccess = 0x3F;
 
-// sizeof(SECURITY_ATTRIBUTES) in a 32-bit program: a DWORD, a pointer and a BOOL.
-constexpr std::uint32_t kSecurityAttributesLength = 12;
+// A created key's handle may be inherited by child processes.
+constexpr bool kInheritHandle = true;
 
 constexpr std::int32_t kFlagExpandString = 1;
 constexpr std::int32_t kFlagMultiString = 2;
@@ -49,7 +49,7 @@ RegistryStatus WriteDword(RegistryFunctions& functions, RegistryKey key, const s
     const std::array<std::uint8_t, 4> littleEndian = {
         static_cast<std::uint8_t>(bits), static_cast<std::uint8_t>(bits >> 8),
         static_cast<std::uint8_t>(bits >> 16), static_cast<std::uint8_t>(bits >> 24)};
-    return functions.SetValue(key, valueName, 0, RegistryValueType::Dword, littleEndian.data(), 4);
+    return functions.SetValue(key, valueName, RegistryValueType::Dword, littleEndian);
 }
 
 RegistryValueType TextType(std::int32_t flag) {
@@ -69,7 +69,7 @@ RegistryStatus WriteText(RegistryFunctions& functions, RegistryKey key, const st
                          std::u16string_view text, std::int32_t flag) {
     const std::string ansi = functions.AnsiCopy(text);
     const auto* data = reinterpret_cast<const std::uint8_t*>(ansi.c_str());
-    return functions.SetValue(key, valueName, 0, TextType(flag), data, static_cast<std::uint32_t>(ansi.size() + 1));
+    return functions.SetValue(key, valueName, TextType(flag), {data, ansi.size() + 1});
 }
 
 RegistryStatus WriteBytes(RegistryFunctions& functions, RegistryKey key, const std::string& valueName,
@@ -77,8 +77,7 @@ RegistryStatus WriteBytes(RegistryFunctions& functions, RegistryKey key, const s
     // An array without elements has no first element to start the data at.
     if (bytes.empty())
         throw Failure::Hresult(kHresultBadIndex, "SetRegistryValue");
-    return functions.SetValue(key, valueName, 0, RegistryValueType::Binary, bytes.data(),
-                              static_cast<std::uint32_t>(bytes.size()));
+    return functions.SetValue(key, valueName, RegistryValueType::Binary, bytes);
 }
 
 // Writes the value with the registry type its kind calls for; a kind without one writes nothing
@@ -109,11 +108,8 @@ std::int32_t clsRegistry::SetRegistryValue(RegistryKey hKey, std::u16string_view
                                            [[maybe_unused]] std::int32_t valueType, std::int32_t Flag) {
     const std::string ansiKeyName = functions_.AnsiCopy(KeyName);
     const std::string ansiValueName = functions_.AnsiCopy(ValueName);
-    const SecurityAttributes security{kSecurityAttributesLength, nullptr, true};
     RegistryKey created = 0;
-    std::uint32_t disposition = 0; // created or opened: either will do
-    if (functions_.CreateKey(hKey, ansiKeyName, 0, nullptr, 0, kKeyAccess, &security, &created, &disposition) !=
-        kRegistrySuccess)
+    if (functions_.CreateKey(hKey, ansiKeyName, kKeyAccess, kInheritHandle, created) != kRegistrySuccess)
         return kRegistryFalse;
 
     // The close's own result does not change the outcome of a write.
@@ -126,7 +122,7 @@ std::int32_t clsRegistry::DeleteRegistryValueOrKey(RegistryKey hKey, std::u16str
     const std::string ansiKeyName = functions_.AnsiCopy(RegKeyName);
     const std::string ansiValueName = functions_.AnsiCopy(ValueName);
     RegistryKey opened = 0;
-    if (functions_.OpenKey(hKey, ansiKeyName, 0, kKeyAccess, &opened) != kRegistrySuccess)
+    if (functions_.OpenKey(hKey, ansiKeyName, kKeyAccess, opened) != kRegistrySuccess)
         return kRegistryFalse;
 
     OpenedKey key(functions_, opened);

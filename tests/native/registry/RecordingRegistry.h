@@ -20,13 +20,8 @@ struct RegistryCall {
     RegistryFunction Function = {};
     RegistryKey Key = 0;
     std::string Name; // the sub key or the value name
-    std::uint32_t Reserved = 0;
-    bool HasClass = false;
-    std::uint32_t Options = 0;
     std::uint32_t AccessMask = 0;
-    std::optional<SecurityAttributes> Security;
-    bool HasResultPlace = false;
-    bool HasDispositionPlace = false;
+    bool InheritHandle = false;
     RegistryValueType Type = {};
     std::vector<std::uint8_t> Data;
     std::uint32_t Count = 0;
@@ -53,42 +48,31 @@ public:
     std::set<RegistryKey> OpenKeys;
     int UnownedCloses = 0; // closes of a handle this stand-in did not hand out, or closed already
 
-    RegistryStatus CreateKey(RegistryKey key, const std::string& subKey, std::uint32_t reserved, const char* keyClass,
-                             std::uint32_t options, std::uint32_t accessMask,
-                             const SecurityAttributes* securityAttributes, RegistryKey* result,
-                             std::uint32_t* disposition) override {
+    RegistryStatus CreateKey(RegistryKey key, const std::string& subKey, std::uint32_t accessMask, bool inheritHandle,
+                             RegistryKey& created) override {
         RegistryCall call = Started(RegistryFunction::CreateKey, key, subKey);
-        call.Reserved = reserved;
-        call.HasClass = keyClass != nullptr;
-        call.Options = options;
         call.AccessMask = accessMask;
-        if (securityAttributes)
-            call.Security = *securityAttributes;
-        call.HasResultPlace = result != nullptr;
-        call.HasDispositionPlace = disposition != nullptr;
+        call.InheritHandle = inheritHandle;
         Calls.push_back(call);
-        return HandOut(CreateStatus, kCreatedKey, result);
+        return HandOut(CreateStatus, kCreatedKey, created);
     }
 
-    RegistryStatus SetValue(RegistryKey key, const std::string& valueName, std::uint32_t reserved,
-                            RegistryValueType type, const std::uint8_t* data, std::uint32_t count) override {
+    RegistryStatus SetValue(RegistryKey key, const std::string& valueName, RegistryValueType type,
+                            std::span<const std::uint8_t> data) override {
         RegistryCall call = Started(RegistryFunction::SetValue, key, valueName);
-        call.Reserved = reserved;
         call.Type = type;
-        call.Data.assign(data, data + count);
-        call.Count = count;
+        call.Data.assign(data.begin(), data.end());
+        call.Count = static_cast<std::uint32_t>(data.size());
         Calls.push_back(call);
         return SetStatus;
     }
 
-    RegistryStatus OpenKey(RegistryKey key, const std::string& subKey, std::uint32_t options,
-                           std::uint32_t accessMask, RegistryKey* result) override {
+    RegistryStatus OpenKey(RegistryKey key, const std::string& subKey, std::uint32_t accessMask,
+                           RegistryKey& opened) override {
         RegistryCall call = Started(RegistryFunction::OpenKey, key, subKey);
-        call.Options = options;
         call.AccessMask = accessMask;
-        call.HasResultPlace = result != nullptr;
         Calls.push_back(call);
-        return HandOut(OpenStatus, kOpenedKey, result);
+        return HandOut(OpenStatus, kOpenedKey, opened);
     }
 
     RegistryStatus DeleteValue(RegistryKey key, const std::string& valueName) override {
@@ -141,15 +125,13 @@ private:
         return call;
     }
 
-    RegistryStatus HandOut(RegistryStatus status, RegistryKey key, RegistryKey* result) {
-        if (!result)
-            return status;
+    RegistryStatus HandOut(RegistryStatus status, RegistryKey key, RegistryKey& result) {
         if (status != kRegistrySuccess) {
-            *result = kRefusedKey;
+            result = kRefusedKey;
             return status;
         }
         OpenKeys.insert(key);
-        *result = key;
+        result = key;
         return status;
     }
 };

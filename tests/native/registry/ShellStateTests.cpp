@@ -51,59 +51,7 @@ TEST(ShellStateLocation, IsTheExplorerKeyOfTheCurrentUser) {
     EXPECT_EQ(kShellStateValueName, u"ShellState");
 }
 
-// Records what the Run command's registry step hands the registry class.
-struct RecordingRegistryClass {
-    struct Call {
-        std::string Operation;
-        RegistryKey Key;
-        std::u16string KeyName;
-        std::u16string ValueName;
-        std::int32_t KindCode = 0;
-        Bytes Data;
-        std::int32_t ValueType = 0;
-        std::int32_t Flag = 0;
-    };
-
-    std::int32_t SetRegistryValue(RegistryKey hKey, std::u16string_view KeyName, std::u16string_view ValueName,
-                                  const TaggedValue& Value, std::int32_t valueType, std::int32_t Flag) {
-        const Bytes data = Value.Kind() == ValueKind::ByteArray ? Value.As<ByteArray>() : Bytes{};
-        Calls.push_back({"Set", hKey, std::u16string(KeyName), std::u16string(ValueName), Value.KindCode(), data,
-                         valueType, Flag});
-        return 0;
-    }
-
-    std::int32_t DeleteRegistryValueOrKey(RegistryKey hKey, std::u16string_view RegKeyName,
-                                          std::u16string_view ValueName) {
-        Calls.push_back({"Delete", hKey, std::u16string(RegKeyName), std::u16string(ValueName), 0, {}, 0, 0});
-        return 0;
-    }
-
-    std::vector<Call> Calls;
-};
-
-TEST(ReplaceShellState, DeletesThenWritesTheRecordAsAByteArrayWithTypeCode8209) {
-    RecordingRegistryClass registry;
-
-    ReplaceShellState(registry);
-
-    ASSERT_EQ(registry.Calls.size(), 2u);
-    const auto& deletion = registry.Calls[0];
-    EXPECT_EQ(deletion.Operation, "Delete");
-    EXPECT_EQ(deletion.Key, 0x80000001u);
-    EXPECT_EQ(deletion.KeyName, u"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer");
-    EXPECT_EQ(deletion.ValueName, u"ShellState");
-    const auto& write = registry.Calls[1];
-    EXPECT_EQ(write.Operation, "Set");
-    EXPECT_EQ(write.Key, 0x80000001u);
-    EXPECT_EQ(write.KeyName, u"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer");
-    EXPECT_EQ(write.ValueName, u"ShellState");
-    EXPECT_EQ(write.KindCode, 8209);
-    EXPECT_EQ(write.Data, kExpectedRecord);
-    EXPECT_EQ(write.ValueType, 8209);
-    EXPECT_EQ(write.Flag, 0);
-}
-
-// The same step on the registry class itself, down to the registry functions.
+// The Run command's registry step, down to the registry functions.
 class ReplaceShellStateInRegistry : public ::testing::Test {
 protected:
     void TearDown() override {
@@ -127,6 +75,7 @@ TEST_F(ReplaceShellStateInRegistry, DeletesTheOldValueThenWritesTwentyEightBinar
         EXPECT_EQ(fake_.Calls[index].Name, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer");
     }
     EXPECT_EQ(fake_.Calls[1].Name, "ShellState");
+    EXPECT_EQ(fake_.Calls[0].AccessMask, 0x3Fu);
     const RegistryCall& write = fake_.Calls[4];
     EXPECT_EQ(write.Name, "ShellState");
     EXPECT_EQ(write.Type, RegistryValueType::Binary);
