@@ -139,8 +139,7 @@ private:
     std::size_t size_ = 0;
 };
 
-} // namespace
-
+// The text that takes the place of each size pattern.
 std::string PageSizeText(std::string_view widthText, std::string_view heightText) {
     std::string text = "width=";
     text += widthText;
@@ -148,6 +147,8 @@ std::string PageSizeText(std::string_view widthText, std::string_view heightText
     text += heightText;
     return text;
 }
+
+} // namespace
 
 void TransformDesktopPage(ByteSource& templateBytes, ByteSink& page, std::string_view widthText,
                           std::string_view heightText, std::size_t chunkSize) {

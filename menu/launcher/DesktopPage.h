@@ -32,9 +32,6 @@ inline constexpr std::string_view kPageSizePattern = "width=800 height=600";
 // The bytes read from the template in one go; the bytes of the page are written in pieces of about this size.
 inline constexpr std::size_t kPageChunkSize = 256 * 1024;
 
-// The text that takes the place of each size pattern.
-std::string PageSizeText(std::string_view widthText, std::string_view heightText);
-
 // Writes the page for the template to the sink. Template lines end at CR or CR LF; a lone LF is an ordinary
 // byte of its line, and the last line needs no line break. chunkSize (at least the pattern's length) sets the
 // input buffer; tests make it small to move the chunk boundaries around.

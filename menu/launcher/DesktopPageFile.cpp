@@ -1,6 +1,5 @@
 #include "DesktopPageFile.h"
 
-#include "PageReplacement.h"
 #include "UniqueHandle.h"
 #include "Win32Error.h"
 
@@ -56,19 +55,16 @@ private:
     UniqueFile file_;
 };
 
-// Windows NT refuses to replace a read-only file, and a read-only page is someone's wish to keep it; but the
-// 95 family renames one freely and Wine replaces one, so the rule is applied here, alike everywhere.
-void RefuseReadOnly(const std::string& path, const char* operation) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0)
-        throw Failure::Win32(ERROR_ACCESS_DENIED, operation);
-}
-
 class Win32PageFiles : public PageFileSystem {
 public:
     std::unique_ptr<ByteSource> OpenForReading(const std::string& path) override {
         return std::make_unique<FileSource>(Open(path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING,
                                                  FILE_FLAG_SEQUENTIAL_SCAN));
+    }
+
+    bool IsReadOnly(const std::string& path) override {
+        const DWORD attributes = GetFileAttributesA(path.c_str());
+        return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
     }
 
     std::string CreateUniqueFile(const std::string& folder) override {
@@ -82,13 +78,11 @@ public:
     }
 
     void Replace(const std::string& from, const std::string& to) override {
-        RefuseReadOnly(to, "MoveFileExA");
         CheckWin32(MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH),
                    "MoveFileExA");
     }
 
     void Move(const std::string& from, const std::string& to) override {
-        RefuseReadOnly(from, "MoveFileA");
         CheckWin32(MoveFileA(from.c_str(), to.c_str()), "MoveFileA");
     }
 
@@ -105,14 +99,9 @@ private:
 
 } // namespace
 
-void WriteDesktopPage(std::string_view widthText, std::string_view heightText) {
-    WriteDesktopPage(kTemplatePath, kPagePath, widthText, heightText);
-}
-
-void WriteDesktopPage(const std::string& templatePath, const std::string& pagePath, std::string_view widthText,
-                      std::string_view heightText) {
-    Win32PageFiles files;
-    ReplaceDesktopPage(files, templatePath, pagePath, widthText, heightText);
+PageFileSystem& SystemPageFiles() {
+    static Win32PageFiles files;
+    return files;
 }
 
 } // namespace vurozud

@@ -96,6 +96,8 @@ void ReplaceByMovingAside(PageFileSystem& files, const std::string& newPage, con
 void ReplaceDesktopPage(PageFileSystem& files, const std::string& templatePath, const std::string& pagePath,
                         std::string_view widthText, std::string_view heightText) {
     std::unique_ptr<ByteSource> templateBytes = files.OpenForReading(templatePath);
+    if (files.IsReadOnly(pagePath))
+        throw Failure::Win32(kErrorAccessDenied, "ReplaceDesktopPage");
     const std::string folder = FolderOf(pagePath);
     const std::string newPage = files.CreateUniqueFile(folder);
     DeleteUnlessKept newPageUntilPlaced(files, newPage);

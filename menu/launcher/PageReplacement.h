@@ -15,6 +15,7 @@ namespace vurozud {
 
 // System error codes the replacement acts on (the system's own numbers).
 inline constexpr std::uint32_t kErrorFileNotFound = 2;         // ERROR_FILE_NOT_FOUND
+inline constexpr std::uint32_t kErrorAccessDenied = 5;         // ERROR_ACCESS_DENIED
 inline constexpr std::uint32_t kErrorCallNotImplemented = 120; // ERROR_CALL_NOT_IMPLEMENTED
 
 // A file open for writing. Commit puts its bytes on disk and closes it; destroyed without Commit, it is just
@@ -30,6 +31,8 @@ public:
     virtual ~PageFileSystem() = default;
 
     virtual std::unique_ptr<ByteSource> OpenForReading(const std::string& path) = 0;
+    // True when the file exists and is marked read-only.
+    virtual bool IsReadOnly(const std::string& path) = 0;
     // Creates an empty file under a new name in the folder (given with its trailing separator) and gives its path.
     virtual std::string CreateUniqueFile(const std::string& folder) = 0;
     // Opens an existing file for writing, emptied, and shared with no one.
@@ -43,8 +46,9 @@ public:
 };
 
 // Writes the page for the template and the size texts in place of the page at pagePath. The template is opened
-// first: if it cannot be, nothing is touched. On any failure the Failure propagates, the previous page is
-// whole and no temporary file is left behind.
+// first: if it cannot be, nothing is touched. A read-only page is someone's wish to keep it: it is refused
+// (access denied) before anything is written, on every system alike. On any failure the Failure propagates,
+// the previous page is whole and no temporary file is left behind.
 void ReplaceDesktopPage(PageFileSystem& files, const std::string& templatePath, const std::string& pagePath,
                         std::string_view widthText, std::string_view heightText);
 

@@ -207,7 +207,7 @@ void frmMain::Exit_Click() { EndProgram(); }
 
 void frmMain::WriteDesktopPage() {
     const std::u16string widthText = ShortestDecimalText(ScreenWidth.As<float>(), DecimalSeparator());
-    vurozud::WriteDesktopPage(ToAnsi(widthText), ToAnsi(ScreenHeight));
+    ReplaceDesktopPage(SystemPageFiles(), kTemplatePath, kPagePath, ToAnsi(widthText), ToAnsi(ScreenHeight));
 }
 
 void frmMain::ApplyWallpaper(std::u16string_view path, std::int32_t style) {

@@ -88,7 +88,6 @@ TEST(DesktopPageTest, WritesTheSizeTextsAsGiven) {
     EXPECT_EQ(Transform(line, "819,2", "1200"), "\r\n<body width=819,2 height=1200>\r\n");
     EXPECT_EQ(Transform(line, "800", "600"), "\r\n<body width=800 height=600>\r\n");
     EXPECT_EQ(Transform(line, "", ""), "\r\n<body width= height=>\r\n");
-    EXPECT_EQ(PageSizeText("1280", "1024"), "width=1280 height=1024");
 }
 
 TEST(DesktopPageTest, PassesEveryOtherByteThroughUntouched) {

@@ -25,6 +25,7 @@ class FakePageFileSystem : public PageFileSystem {
 public:
     std::map<std::string, std::string> files;
     std::set<std::string> folders;
+    std::set<std::string> readOnly;
     bool hasOneStepReplace = true;  // false: the Windows 95 family
     std::set<std::size_t> failingSteps;
     std::vector<std::string> steps; // the name of every step taken, in order
@@ -37,6 +38,8 @@ public:
         RequireFile(path);
         return std::make_unique<Reader>(*this, path);
     }
+
+    bool IsReadOnly(const std::string& path) override { return files.contains(path) && readOnly.contains(path); }
 
     std::string CreateUniqueFile(const std::string& folder) override {
         Step("CreateUniqueFile");

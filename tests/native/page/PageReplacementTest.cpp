@@ -227,5 +227,20 @@ TEST(PageReplacementTest, KeepsThePreviousPageWhenItCannotBeReplaced) {
     EXPECT_EQ(Contents(old), OnlyTemplateAnd("the old page"));
 }
 
+TEST(PageReplacementTest, RefusesAReadOnlyPageBeforeWritingAnything) {
+    for (const Setting& setting : {kSettings[0], kSettings[2]}) {
+        FakePageFileSystem files = MakeFiles(setting);
+        files.readOnly = {kPage};
+        try {
+            Replace(files);
+            ADD_FAILURE() << setting.name << ": no failure";
+        } catch (const Failure& failure) {
+            EXPECT_EQ(failure.Code(), kErrorAccessDenied) << setting.name;
+        }
+        EXPECT_EQ(Contents(files), OnlyTemplateAnd("the old page")) << setting.name;
+        EXPECT_EQ(files.OpenFiles(), 0u) << setting.name;
+    }
+}
+
 } // namespace
 } // namespace vurozud

@@ -82,7 +82,7 @@ protected:
     // Runs the page writing, which must fail; gives the failure's system error code.
     std::uint32_t FailingWrite(const std::string& templatePath, const std::string& pagePath) {
         try {
-            WriteDesktopPage(templatePath, pagePath, "1024", "768");
+            ReplaceDesktopPage(SystemPageFiles(), templatePath, pagePath, "1024", "768");
         } catch (const Failure& failure) {
             EXPECT_EQ(failure.Kind(), FailureCodeKind::Win32Error);
             return failure.Code();
@@ -104,13 +104,13 @@ TEST_F(DesktopPageFileTest, WritesThePageForTheTemplateOverThePreviousOne) {
     for (const std::string& templateBytes : {odd, LongTemplate(), std::string()}) {
         WriteWholeFile(templatePath_, templateBytes);
         WriteWholeFile(pagePath_, oldPage_);
-        WriteDesktopPage(templatePath_, pagePath_, "819.2", "614.4");
+        ReplaceDesktopPage(SystemPageFiles(), templatePath_, pagePath_, "819.2", "614.4");
         const std::string expected = reference::ReferencePageTransform(templateBytes, "819.2", "614.4");
         EXPECT_EQ(ReadWholeFile(pagePath_) == expected, true) << "page of " << templateBytes.size() << " bytes";
         EXPECT_EQ(FileNames(), templateAndPage_);
 
         // Once more over the page just written: the same bytes.
-        WriteDesktopPage(templatePath_, pagePath_, "819.2", "614.4");
+        ReplaceDesktopPage(SystemPageFiles(), templatePath_, pagePath_, "819.2", "614.4");
         EXPECT_EQ(ReadWholeFile(pagePath_) == expected, true);
         EXPECT_EQ(FileNames(), templateAndPage_);
     }
@@ -118,7 +118,7 @@ TEST_F(DesktopPageFileTest, WritesThePageForTheTemplateOverThePreviousOne) {
 
 TEST_F(DesktopPageFileTest, CreatesThePageWhenThereIsNone) {
     WriteWholeFile(templatePath_, "<body width=800 height=600>");
-    WriteDesktopPage(templatePath_, pagePath_, "1024", "768");
+    ReplaceDesktopPage(SystemPageFiles(), templatePath_, pagePath_, "1024", "768");
     EXPECT_EQ(ReadWholeFile(pagePath_), "\r\n<body width=1024 height=768>\r\n");
     EXPECT_EQ(FileNames(), templateAndPage_);
 }
