@@ -1,5 +1,6 @@
 #include "FatalError.h"
 
+#include "ApplicationTitle.h"
 #include "FatalErrorText.h"
 #include "Failure.h"
 
@@ -49,7 +50,5 @@ void ShowFatalErrorAndExit(std::exception_ptr failure) {
     // parents see no more of the status than that byte.
     ExitProcess(kFatalErrorExitStatus);
 }
-
-void EndProgram() { ExitProcess(0); }
 
 } // namespace vurozud

@@ -2,8 +2,6 @@
 // The one place where an unhandled failure ends the program: the fatal error box with the error
 // number and the system's description, then the end of the process.
 
-#include "ApplicationTitle.h"
-
 #include <exception>
 #include <utility>
 
@@ -20,8 +18,5 @@ template <typename Action> decltype(auto) RunOrEndProgram(Action&& action) noexc
         ShowFatalErrorAndExit(std::current_exception());
     }
 }
-
-// Ends the process at once: no further handler of any window runs.
-[[noreturn]] void EndProgram();
 
 } // namespace vurozud

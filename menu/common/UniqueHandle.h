@@ -47,7 +47,6 @@ using UniqueFile = UniqueHandle<HANDLE, CloseHandle, InvalidFileHandle>;
 using UniqueFont = UniqueHandle<HFONT, DeleteObject>;
 using UniquePen = UniqueHandle<HPEN, DeleteObject>;
 using UniqueBitmap = UniqueHandle<HBITMAP, DeleteObject>;
-using UniqueCursor = UniqueHandle<HCURSOR, DestroyCursor>;
 using UniqueMemoryDc = UniqueHandle<HDC, DeleteDC>;
 using UniqueHkey = UniqueHandle<HKEY, RegCloseKey>;
 

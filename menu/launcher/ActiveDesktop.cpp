@@ -12,16 +12,6 @@
 
 namespace vurozud {
 
-ComInitialization::ComInitialization() {
-    // CoInitialize, not CoInitializeEx: every system's ole32 has it, and it gives the single-threaded
-    // apartment the shell's objects expect. S_FALSE (already initialised here) also needs undoing.
-    CheckHresult(CoInitialize(nullptr), "CoInitialize");
-}
-
-ComInitialization::~ComInitialization() {
-    CoUninitialize();
-}
-
 void ApplyActiveDesktopWallpaper(std::u16string_view path, std::int32_t style) {
     Microsoft::WRL::ComPtr<IActiveDesktop> desktop;
     // IID_PPV_ARGS cannot be used: mingw-w64 gives IActiveDesktop no __uuidof.

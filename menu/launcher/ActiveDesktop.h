@@ -6,16 +6,6 @@
 
 namespace vurozud {
 
-// COM initialised (apartment-threaded) for the calling thread while the object lives. A failed
-// initialisation throws Failure, so an object that exists always has one initialisation to undo.
-class ComInitialization {
-public:
-    ComInitialization();
-    ~ComInitialization();
-    ComInitialization(const ComInitialization&) = delete;
-    ComInitialization& operator=(const ComInitialization&) = delete;
-};
-
 // Puts the file at path up as the Active Desktop wallpaper with the given style (0 centred, 1 tiled,
 // 2 stretched), or takes the wallpaper down when path is empty, and applies the change. A fresh
 // shell object is made and released for each call. The first failing step throws Failure with the

@@ -2,9 +2,9 @@
 // The launcher's preview picture: a borderless child window that shows a bitmap at its natural
 // size. It is the only control of the launcher that takes the keyboard focus.
 
-#include "../common/UniqueHandle.h"
-#include "../common/Window.h"
-#include "../common/Twips.h"
+#include "Twips.h"
+#include "UniqueHandle.h"
+#include "Window.h"
 
 namespace vurozud {
 

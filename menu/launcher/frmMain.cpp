@@ -6,13 +6,14 @@
 #include "ScreenSize.h"
 #include "ShellState.h"
 
-#include "../common/AnsiText.h"
-#include "../common/ApplicationTitle.h"
-#include "../common/SupportAddress.h"
-#include "../instructions/frmControls.h"
-#include "../registry/clsRegistry.h"
-#include "../registry/SystemRegistry.h"
-#include "../resources/resource.h"
+#include "AnsiText.h"
+#include "ApplicationTitle.h"
+#include "EndProgram.h"
+#include "SupportAddress.h"
+#include "SystemRegistry.h"
+#include "clsRegistry.h"
+#include "frmControls.h"
+#include "resource.h"
 
 #include <windowsx.h>
 

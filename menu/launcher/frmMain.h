@@ -6,9 +6,9 @@
 #include "LauncherLayout.h"
 #include "PictureBox.h"
 
-#include "../common/TaggedValue.h"
-#include "../common/UniqueHandle.h"
-#include "../common/Window.h"
+#include "TaggedValue.h"
+#include "UniqueHandle.h"
+#include "Window.h"
 
 #include <memory>
 #include <optional>

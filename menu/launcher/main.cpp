@@ -1,10 +1,9 @@
 // The launcher of the Vurozud Tree Desktop: creates the launcher window and waits for clicks.
 
-#include "ActiveDesktop.h"
+#include "ComInitialization.h"
+#include "FatalError.h"
+#include "frmControls.h"
 #include "frmMain.h"
-
-#include "../common/FatalError.h"
-#include "../instructions/frmControls.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     return vurozud::RunOrEndProgram([&] {

@@ -2,6 +2,7 @@
 // receives, and fails on request.
 
 #include "ActiveDesktop.h"
+#include "ComInitialization.h"
 #include "Failure.h"
 #include "StandInJournal.h"
 

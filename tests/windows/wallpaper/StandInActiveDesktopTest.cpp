@@ -2,6 +2,7 @@
 // journaled under its own name, which also shows that its table is in the interface's order.
 
 #include "ActiveDesktop.h"
+#include "ComInitialization.h"
 #include "StandInJournal.h"
 
 #include <windows.h>
