@@ -1,29 +1,61 @@
 #pragma once
-// The plumbing every window shares: registering its class, creating it, and routing its messages
-// to the C++ object behind it. The object is found through the pointer stored at WM_NCCREATE and
-// forgotten at WM_NCDESTROY. Windows, classes and messages use the ANSI forms throughout, which
-// every edition of Windows implements.
+// The plumbing every window shares: registering its class, creating it centred on the screen, fonts
+// and boxes at the display's scale, painting, and routing its messages to the C++ object behind it.
+// The object is found through the pointer stored at WM_NCCREATE and forgotten at WM_NCDESTROY.
+// Windows, classes and messages use the ANSI forms throughout, which every edition of Windows
+// implements.
 
 #include "FatalError.h"
+#include "Twips.h"
+#include "UniqueHandle.h"
 #include "Win32Error.h"
 
 #include <windows.h>
 
 namespace vurozud {
 
+// The display's dots per inch, which turn the layouts' twips and points into pixels.
+DisplayScale ScreenDisplayScale();
+
+// The layout's font at the display's dots per inch down the screen.
+UniqueFont CreateLayoutFont(const LayoutFont& font, DisplayScale scale);
+
+inline RECT ToRect(const PixelRect& box) { return {box.Left, box.Top, box.Right, box.Bottom}; }
+
+// The window rectangle whose client area has the given size, centred on the screen.
+RECT CentredFrame(PixelSize client, DWORD style, DWORD exStyle);
+
+// Draws into a device context that WM_PRINTCLIENT lends and hands it back as it came.
+class SavedDcState {
+public:
+    explicit SavedDcState(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
+    SavedDcState(const SavedDcState&) = delete;
+    SavedDcState& operator=(const SavedDcState&) = delete;
+    ~SavedDcState() {
+        if (saved_)
+            RestoreDC(dc_, saved_);
+    }
+
+private:
+    HDC dc_;
+    int saved_;
+};
+
+// Derived provides OnMessage(message, wParam, lParam) for everything but painting, and
+// PaintContent(HDC), which both WM_PAINT and WM_PRINTCLIENT draw through, so what a window draws
+// does not depend on how it is asked to draw.
 template <typename Derived> class Window {
 public:
     HWND Handle() const { return window_; }
 
 protected:
-    // Registers the class on first use. The class has no background brush unless one is given.
+    // Registers the class on first use. It has no background brush unless one is given.
     static void RegisterWindowClass(HINSTANCE instance, const char* className, HBRUSH background = nullptr,
-                                    HICON icon = nullptr, UINT style = 0) {
+                                    HICON icon = nullptr) {
         WNDCLASSA existing;
         if (GetClassInfoA(instance, className, &existing))
             return;
         WNDCLASSA windowClass{};
-        windowClass.style = style;
         windowClass.lpfnWndProc = &Window::Route;
         windowClass.hInstance = instance;
         windowClass.hIcon = icon;
@@ -33,30 +65,24 @@ protected:
         CheckWin32(RegisterClassA(&windowClass), "RegisterClassA");
     }
 
-    void Create(DWORD exStyle, const char* className, const char* title, DWORD style, int x, int y, int width,
-                int height, HWND parent, HINSTANCE instance) {
-        CheckWin32(CreateWindowExA(exStyle, className, title, style, x, y, width, height, parent, nullptr, instance,
-                                   static_cast<Derived*>(this)),
+    void Create(DWORD exStyle, const char* className, const char* title, DWORD style, const RECT& frame,
+                HWND parent, HINSTANCE instance) {
+        CheckWin32(CreateWindowExA(exStyle, className, title, style, frame.left, frame.top, frame.right - frame.left,
+                                   frame.bottom - frame.top, parent, nullptr, instance, static_cast<Derived*>(this)),
                    "CreateWindowExA");
     }
 
-    // The window rectangle that gives a client area of the given size and centres the window on the screen.
-    static RECT CentredOnScreen(int clientWidth, int clientHeight, DWORD style, DWORD exStyle) {
-        RECT frame{0, 0, clientWidth, clientHeight};
-        CheckWin32(AdjustWindowRectEx(&frame, style, FALSE, exStyle), "AdjustWindowRectEx");
-        const int width = frame.right - frame.left;
-        const int height = frame.bottom - frame.top;
-        const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-        const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-        return {left, top, left + width, top + height};
+    LRESULT DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {
+        return DefWindowProcA(window_, message, wParam, lParam);
     }
 
-    // WM_PAINT and WM_PRINTCLIENT both draw through the derived window's PaintContent(HDC), so
-    // what a window draws does not depend on how it is asked to draw.
+private:
     void Paint(UINT message, WPARAM wParam) {
-        Derived& self = static_cast<Derived&>(*this);
+        const Derived& self = static_cast<const Derived&>(*this);
         if (message == WM_PRINTCLIENT) {
-            self.PaintContent(reinterpret_cast<HDC>(wParam));
+            const HDC dc = reinterpret_cast<HDC>(wParam);
+            const SavedDcState saved(dc);
+            self.PaintContent(dc);
             return;
         }
         PAINTSTRUCT paint;
@@ -66,11 +92,6 @@ protected:
         }
     }
 
-    LRESULT DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {
-        return DefWindowProcA(window_, message, wParam, lParam);
-    }
-
-private:
     static LRESULT CALLBACK Route(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         Derived* self = nullptr;
         if (message == WM_NCCREATE) {
@@ -87,7 +108,13 @@ private:
             self->window_ = nullptr;
             return DefWindowProcA(window, message, wParam, lParam);
         }
-        return RunOrEndProgram([&] { return self->OnMessage(message, wParam, lParam); });
+        return RunOrEndProgram([&]() -> LRESULT {
+            if (message == WM_PAINT || message == WM_PRINTCLIENT) {
+                self->Paint(message, wParam);
+                return 0;
+            }
+            return self->OnMessage(message, wParam, lParam);
+        });
     }
 
     HWND window_ = nullptr;

@@ -20,36 +20,11 @@ constexpr int kCommand1Id = 100;
 constexpr int kBackgroundColour = COLOR_CAPTIONTEXT;
 constexpr int kLabelTextColour = COLOR_BTNTEXT;
 
-UniqueFont CreateLayoutFont(const InstructionsFont& font) {
-    const std::string face(font.Face);
-    return UniqueFont(CheckWin32(CreateFontA(-PointsToPixels(font.Points), 0, 0, 0, font.Weight, FALSE, FALSE, FALSE,
-                                             ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                             DEFAULT_PITCH | FF_DONTCARE, face.c_str()),
-                                 "CreateFontA"));
-}
-
-RECT ToRect(const PixelRect& box) { return {box.Left, box.Top, box.Right, box.Bottom}; }
-
-// Keeps a borrowed device context (WM_PRINTCLIENT) as the caller handed it over.
-class SavedDcState {
-public:
-    explicit SavedDcState(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
-    SavedDcState(const SavedDcState&) = delete;
-    SavedDcState& operator=(const SavedDcState&) = delete;
-    ~SavedDcState() {
-        if (saved_)
-            RestoreDC(dc_, saved_);
-    }
-
-private:
-    HDC dc_;
-    int saved_;
-};
-
 } // namespace
 
 frmControls::frmControls()
-    : labelFont_(CreateLayoutFont(kInstructionsLabelFont)), buttonFont_(CreateLayoutFont(kInstructionsButtonFont)) {}
+    : scale_(ScreenDisplayScale()), labelFont_(CreateLayoutFont(kInstructionsLabelFont, scale_)),
+      buttonFont_(CreateLayoutFont(kInstructionsButtonFont, scale_)) {}
 
 frmControls::~frmControls() {
     if (Handle())
@@ -62,13 +37,12 @@ std::unique_ptr<frmControls>& frmControls::Instance() {
 }
 
 void frmControls::Build(HINSTANCE instance) {
-    RegisterWindowClass(instance, kClassName, reinterpret_cast<HBRUSH>(kBackgroundColour + 1));
-    const RECT frame = CentredOnScreen(ToPixels(kInstructionsClientSize.Width),
-                                       ToPixels(kInstructionsClientSize.Height), kStyle, kExStyle);
-    Create(kExStyle, kClassName, kInstructionsTitle, kStyle, frame.left, frame.top, frame.right - frame.left,
-           frame.bottom - frame.top, nullptr, instance);
+    // No class background: the window paints its background itself.
+    RegisterWindowClass(instance, kClassName);
+    Create(kExStyle, kClassName, kInstructionsTitle, kStyle,
+           CentredFrame(ToPixels(kInstructionsClientSize, scale_), kStyle, kExStyle), nullptr, instance);
 
-    const PixelRect box = ToPixels(kInstructionsCommand1.Box);
+    const PixelRect box = ToPixels(kInstructionsCommand1.Box, scale_);
     const std::string text(kInstructionsCommand1.Text);
     constexpr DWORD buttonStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON;
     const auto id = reinterpret_cast<HMENU>(INT_PTR{kCommand1Id});
@@ -115,7 +89,6 @@ bool frmControls::HandleDialogKeys(MSG& message) {
 }
 
 void frmControls::PaintContent(HDC dc) const {
-    const SavedDcState saved(dc);
     RECT client;
     GetClientRect(Handle(), &client);
     FillRect(dc, &client, GetSysColorBrush(kBackgroundColour));
@@ -124,7 +97,7 @@ void frmControls::PaintContent(HDC dc) const {
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(kLabelTextColour));
     for (const InstructionsControl& label : kInstructionsLabels) {
-        RECT box = ToRect(ToPixels(label.Box));
+        RECT box = ToRect(ToPixels(label.Box, scale_));
         DrawTextA(dc, label.Text.data(), static_cast<int>(label.Text.size()), &box,
                   DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
     }
@@ -132,10 +105,6 @@ void frmControls::PaintContent(HDC dc) const {
 
 LRESULT frmControls::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_PAINT:
-    case WM_PRINTCLIENT:
-        Paint(message, wParam);
-        return 0;
     case WM_ERASEBKGND:
         return 1; // PaintContent fills the background itself
     case WM_ACTIVATE:

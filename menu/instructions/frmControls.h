@@ -37,6 +37,7 @@ private:
     void PaintContent(HDC dc) const;
     void Hide();
 
+    DisplayScale scale_;
     UniqueFont labelFont_;
     UniqueFont buttonFont_;
     HWND command1_ = nullptr; // a child: destroyed with the window

@@ -2,9 +2,9 @@
 
 namespace vurozud {
 
-std::optional<LauncherCommand> CommandAt(PixelPoint point) {
+std::optional<LauncherCommand> CommandAt(PixelPoint point, DisplayScale scale) {
     for (const CommandLine& line : kCommandLines)
-        if (ToPixels(line.Box).Contains(point))
+        if (ToPixels(line.Box, scale).Contains(point))
             return line.Command;
     return std::nullopt;
 }

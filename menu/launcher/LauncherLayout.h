@@ -1,8 +1,8 @@
 #pragma once
-// The launcher window's fixed layout, in twips (client coordinates from the top left corner), and
-// the rule that turns it into pixels. Painting, the pointer shape and clicks all read this table.
+// The launcher window's fixed layout, in twips (client coordinates from the top left corner).
+// Painting, the pointer shape and clicks all read this table, at the display's scale.
 
-#include "../common/Twips.h"
+#include "Twips.h"
 
 #include <optional>
 #include <string_view>
@@ -11,6 +11,7 @@ namespace vurozud {
 
 inline constexpr char kLauncherTitle[] = "       Vurozud Tree Desktop Menu";
 inline constexpr TwipSize kLauncherClientSize{3675, 5535};
+inline constexpr LayoutFont kCommandLineFont{"MS Sans Serif", 8.25, 700};
 
 enum class LauncherCommand { Run, Close, Instructions, Support, Exit };
 
@@ -42,7 +43,7 @@ inline constexpr Rule kRules[] = {
     {480, 3120, 4080}, {480, 3120, 5280}, {480, 3120, 4680}, {480, 3120, 3480}, {480, 3120, 2880},
 };
 
-// The command whose line covers this client pixel, if any.
-std::optional<LauncherCommand> CommandAt(PixelPoint point);
+// The command whose line covers this client pixel at the display's scale, if any.
+std::optional<LauncherCommand> CommandAt(PixelPoint point, DisplayScale scale);
 
 } // namespace vurozud

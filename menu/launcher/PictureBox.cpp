@@ -10,18 +10,13 @@ constexpr char kClassName[] = "VurozudPicture";
 PictureBox::PictureBox(HWND parent, HINSTANCE instance, PixelRect box, int bitmapId)
     : bitmap_(CheckWin32(LoadBitmapA(instance, MAKEINTRESOURCEA(bitmapId)), "LoadBitmapA")) {
     RegisterWindowClass(instance, kClassName);
-    Create(0, kClassName, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, box.Left, box.Top, box.Width(), box.Height(), parent,
-           instance);
+    Create(0, kClassName, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, ToRect(box), parent, instance);
 }
 
 LRESULT PictureBox::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_ERASEBKGND:
-        return 1; // the bitmap covers the whole box
-    case WM_PAINT:
-    case WM_PRINTCLIENT:
-        Paint(message, wParam);
-        return 0;
+        return 1; // PaintContent covers the whole box
     case WM_LBUTTONDOWN:
         SetFocus(Handle());
         return 0;
@@ -30,12 +25,23 @@ LRESULT PictureBox::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
+// The picture at its natural size in the top left corner; where the display's scale makes the box
+// larger, the rest of it is the launcher's black.
 void PictureBox::PaintContent(HDC dc) const {
-    BITMAP size;
-    GetObjectA(bitmap_.get(), sizeof size, &size);
+    BITMAP picture;
+    GetObjectA(bitmap_.get(), sizeof picture, &picture);
     const UniqueMemoryDc memory(CheckWin32(CreateCompatibleDC(dc), "CreateCompatibleDC"));
-    SelectGuard select(memory.get(), bitmap_.get());
-    BitBlt(dc, 0, 0, size.bmWidth, size.bmHeight, memory.get(), 0, 0, SRCCOPY);
+    {
+        SelectGuard select(memory.get(), bitmap_.get());
+        BitBlt(dc, 0, 0, picture.bmWidth, picture.bmHeight, memory.get(), 0, 0, SRCCOPY);
+    }
+    RECT box;
+    GetClientRect(Handle(), &box);
+    const auto black = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+    const RECT right{picture.bmWidth, 0, box.right, box.bottom};
+    const RECT below{0, picture.bmHeight, picture.bmWidth, box.bottom};
+    FillRect(dc, &right, black); // nothing to fill where a strip is empty
+    FillRect(dc, &below, black);
 }
 
 } // namespace vurozud

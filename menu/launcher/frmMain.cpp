@@ -44,21 +44,15 @@ PixelPoint PointOf(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(l
 } // namespace
 
 frmMain::frmMain(HINSTANCE instance)
-    : instance_(instance),
-      commandFont_(CheckWin32(CreateFontA(-PointsToPixels(8.25), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET,
-                                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                          DEFAULT_PITCH | FF_DONTCARE, "MS Sans Serif"),
-                              "CreateFontA")),
+    : instance_(instance), scale_(ScreenDisplayScale()), commandFont_(CreateLayoutFont(kCommandLineFont, scale_)),
       rulePen_(CheckWin32(CreatePen(PS_SOLID, 1, kRuleColour), "CreatePen")),
       pointingHand_(CheckWin32(LoadCursorA(instance, MAKEINTRESOURCEA(IDC_POINTING_HAND)), "LoadCursorA")) {
     Load();
     HICON icon = CheckWin32(LoadIconA(instance, MAKEINTRESOURCEA(IDI_TREE)), "LoadIconA");
     RegisterWindowClass(instance, kClassName, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)), icon);
-    const RECT frame = CentredOnScreen(ToPixels(kLauncherClientSize.Width), ToPixels(kLauncherClientSize.Height),
-                                       kStyle, kExStyle);
-    Create(kExStyle, kClassName, kLauncherTitle, kStyle, frame.left, frame.top, frame.right - frame.left,
-           frame.bottom - frame.top, nullptr, instance);
-    Picture1 = std::make_unique<PictureBox>(Handle(), instance, ToPixels(kPicture1), IDB_PREVIEW);
+    Create(kExStyle, kClassName, kLauncherTitle, kStyle,
+           CentredFrame(ToPixels(kLauncherClientSize, scale_), kStyle, kExStyle), nullptr, instance);
+    Picture1 = std::make_unique<PictureBox>(Handle(), instance, ToPixels(kPicture1, scale_), IDB_PREVIEW);
 }
 
 frmMain::~frmMain() = default;
@@ -83,21 +77,13 @@ std::u16string frmMain::IdentifyOperatingSystem() {
 
 void frmMain::Load() {
     OSName = IdentifyOperatingSystem();
-    HDC screen = GetDC(nullptr);
-    const int dotsPerInchX = GetDeviceCaps(screen, LOGPIXELSX);
-    const int dotsPerInchY = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    ScreenWidth = PagePixels(ScreenTwips(GetSystemMetrics(SM_CXSCREEN), dotsPerInchX));
-    ScreenHeight = ShortestDecimalText(PagePixels(ScreenTwips(GetSystemMetrics(SM_CYSCREEN), dotsPerInchY)),
+    ScreenWidth = PagePixels(ScreenTwips(GetSystemMetrics(SM_CXSCREEN), scale_.DotsPerInchX));
+    ScreenHeight = ShortestDecimalText(PagePixels(ScreenTwips(GetSystemMetrics(SM_CYSCREEN), scale_.DotsPerInchY)),
                                        DecimalSeparator());
 }
 
 LRESULT frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_PAINT:
-    case WM_PRINTCLIENT:
-        Paint(message, wParam);
-        return 0;
     case WM_SETCURSOR:
         return OnSetCursor(lParam) ? TRUE : DefaultHandling(message, wParam, lParam);
     case WM_LBUTTONDOWN:
@@ -124,16 +110,16 @@ void frmMain::PaintContent(HDC dc) const {
         SetTextColor(dc, kCommandColour);
         SetBkMode(dc, TRANSPARENT);
         for (const CommandLine& line : kCommandLines) {
-            const PixelRect box = ToPixels(line.Box);
-            RECT rect{box.Left, box.Top, box.Right, box.Bottom};
+            RECT rect = ToRect(ToPixels(line.Box, scale_));
             DrawTextA(dc, line.Text.data(), static_cast<int>(line.Text.size()), &rect,
                       DT_CENTER | DT_WORDBREAK | DT_NOPREFIX);
         }
     }
     SelectGuard pen(dc, rulePen_.get());
     for (const Rule& rule : kRules) {
-        MoveToEx(dc, ToPixels(rule.Left), ToPixels(rule.Y), nullptr);
-        LineTo(dc, ToPixels(rule.Right), ToPixels(rule.Y));
+        const int y = ToPixelsY(rule.Y, scale_);
+        MoveToEx(dc, ToPixelsX(rule.Left, scale_), y, nullptr);
+        LineTo(dc, ToPixelsX(rule.Right, scale_), y);
     }
 }
 
@@ -143,14 +129,14 @@ bool frmMain::OnSetCursor(LPARAM lParam) {
     POINT cursor;
     GetCursorPos(&cursor);
     ScreenToClient(Handle(), &cursor);
-    if (!CommandAt({cursor.x, cursor.y}))
+    if (!CommandAt({cursor.x, cursor.y}, scale_))
         return false;
     SetCursor(pointingHand_);
     return true;
 }
 
 void frmMain::OnMouseDown(PixelPoint point) {
-    pressedCommand_ = CommandAt(point);
+    pressedCommand_ = CommandAt(point, scale_);
     if (pressedCommand_)
         SetCapture(Handle());
 }
@@ -160,7 +146,7 @@ void frmMain::OnMouseUp(PixelPoint point) {
     const std::optional<LauncherCommand> pressed = std::exchange(pressedCommand_, std::nullopt);
     if (GetCapture() == Handle())
         ReleaseCapture();
-    if (pressed && CommandAt(point) == pressed)
+    if (pressed && CommandAt(point, scale_) == pressed)
         RunCommand(*pressed);
 }
 

@@ -50,6 +50,7 @@ private:
     void ApplyWallpaper(std::u16string_view path, std::int32_t style);
 
     HINSTANCE instance_;
+    DisplayScale scale_;
     UniqueFont commandFont_;
     UniquePen rulePen_;
     HCURSOR pointingHand_; // a shared resource cursor: never destroyed

@@ -84,7 +84,7 @@ Box WindowBox(HWND window) {
 }
 
 Box Expected(const InstructionsControl& control) {
-    const PixelRect box = ToPixels(control.Box);
+    const PixelRect box = ToPixels(control.Box, kStandardDisplayScale);
     return {box.Left, box.Top, box.Right, box.Bottom};
 }
 
@@ -371,7 +371,7 @@ TEST(frmControls, TextStandsOnlyInsideTheLabelBoxesAndEveryLabelHasSome) {
     EXPECT_EQ(otherColours, 0) << "label pixels that are neither background nor text colour";
     EXPECT_GT(buttonPixels, 0);
     for (std::size_t i = 0; i < kInstructionsLabels.size(); ++i)
-        EXPECT_GT(textPixels[i], 100) << kInstructionsLabels[i].Name;
+        EXPECT_GT(textPixels[i], 100) << "label " << i;
 }
 
 // Painting the screen and printing the client area go through the same drawing.
@@ -409,12 +409,12 @@ TEST(frmControls, EveryParagraphFitsItsBox) {
     const Canvas canvas(1, 1);
     const SelectGuard selected(canvas.Dc(), font.get());
     for (const InstructionsControl& label : kInstructionsLabels) {
-        const PixelRect box = ToPixels(label.Box);
+        const PixelRect box = ToPixels(label.Box, kStandardDisplayScale);
         RECT needed{0, 0, box.Width(), 0};
         DrawTextA(canvas.Dc(), label.Text.data(), static_cast<int>(label.Text.size()), &needed,
                   DT_LEFT | DT_WORDBREAK | DT_NOPREFIX | DT_CALCRECT);
-        EXPECT_LE(needed.right, box.Width()) << label.Name;
-        EXPECT_LE(needed.bottom, box.Height()) << label.Name;
+        EXPECT_LE(needed.right, box.Width()) << label.Text;
+        EXPECT_LE(needed.bottom, box.Height()) << label.Text;
     }
 }
 
