@@ -39,7 +39,7 @@ ensure_packages() {
 build_preset() {
     local preset=$1 log
     log=$(mktemp)
-    if ! { cmake --preset "$preset" && cmake --build --preset "$preset" --parallel; } >"$log" 2>&1; then
+    if ! { cmake --preset "$preset" && cmake --build --preset "$preset" --parallel "$(nproc)"; } >"$log" 2>&1; then
         cat "$log" >&2
         rm -f "$log"
         return 1
