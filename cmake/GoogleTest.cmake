@@ -1,4 +1,4 @@
-# GoogleTest built from the sources Debian installs, for the host and for Windows alike.
+# GoogleTest built from the sources Debian installs, for the host's tests.
 set(GOOGLETEST_SOURCE_DIR /usr/src/googletest CACHE PATH "GoogleTest sources")
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)

@@ -1,6 +1,6 @@
 # Prepares a 32-bit Wine prefix the way the launcher is meant to be seen: the bitmap and TrueType
 # faces its layout names, the standard Windows colour scheme, no font smoothing, and (optionally)
-# the stand-in Active Desktop object. Sourced by scripts/run and tests/wine/wine-env.
+# the stand-in Active Desktop object. Sourced by scripts/run and tests/tools/wine-env.
 
 wine_quietly() { wine "$@" >/dev/null 2>&1; }
 

@@ -1,5 +1,5 @@
-// The instructions window through real clicks and keys: one instance, shown and hidden, keeping
-// its place and size, its keyboard interface, and the launcher staying usable beside it.
+// The instructions window through real clicks and keys: one instance, shown and hidden, keeping its place
+// and size, its keyboard interface, what it draws, and the launcher staying usable beside it.
 
 #include "WineSession.h"
 
@@ -7,111 +7,89 @@
 
 #include <thread>
 
-namespace vurozud::wine {
+namespace vurozud::test {
 namespace {
 
-constexpr const char* kInstructions = "Instructions and Controls";
-constexpr int kScreenWidth = 1024, kScreenHeight = 768;
-// Label boxes and the Close button in client pixels (twips / 15).
-const Rect kLabelBoxes[] = {
-    {24, 32, 24 + 505, 32 + 41},   {24, 80, 24 + 521, 80 + 49},   {24, 144, 24 + 505, 144 + 41},
-    {24, 192, 24 + 521, 192 + 41}, {24, 240, 24 + 521, 240 + 41}, {24, 288, 24 + 505, 288 + 41},
-    {24, 336, 24 + 481, 336 + 25},
-};
-const Rect kCloseButton{240, 376, 240 + 81, 376 + 25};
+constexpr const char* kTitle = "Instructions and Controls";
+constexpr Colour kBlack{0, 0, 0}, kWhite{255, 255, 255};
+// In client pixels at 96 dots per inch: the launcher's command lines, and the labels and Close button here.
+const Rect kInstructions{16, 248, 219, 265}, kSupport{32, 288, 209, 305}, kExit{32, 328, 209, 345};
+const Rect kLabels[] = {{24, 32, 529, 73},   {24, 80, 545, 129},  {24, 144, 529, 185}, {24, 192, 545, 233},
+                        {24, 240, 545, 281}, {24, 288, 529, 329}, {24, 336, 505, 361}};
+const Rect kClose{240, 376, 321, 401};
 
 class InstructionsWindow : public ::testing::Test {
 protected:
-    WindowFacts Open(LauncherProcess& launcher) {
-        launcher.ClickCommand(kInstructions);
-        return session_.WaitForWindow(kInstructions);
+    WindowFacts Show(LauncherProcess& launcher) {
+        launcher.ClickClient(kInstructions);
+        return session_.WaitForWindow(kTitle);
     }
-
-    void ClickClose(const WindowFacts& window) {
-        const Rect client = window.ClientRect();
-        session_.ClickAt(client.Left + (kCloseButton.Left + kCloseButton.Right) / 2,
-                         client.Top + (kCloseButton.Top + kCloseButton.Bottom) / 2);
+    void Hide(const std::string& key) {
+        session_.PressKey(key);
+        session_.WaitForWindow(kTitle, false);
     }
-
-    bool WaitUntilHidden() {
-        for (int attempt = 0; attempt < 50; ++attempt) {
-            const auto window = session_.FindWindow(kInstructions);
-            if (window && (*window)["visible"] == "0")
-                return true;
-            std::this_thread::sleep_for(100ms);
-        }
-        return false;
-    }
-
-    // Both windows open centred, so the instructions cover the launcher's command lines; a user
-    // moves one aside. This moves it to the top of the screen, clear of Support and Exit.
-    void MoveAsideFromTheLauncher(const WindowFacts& window) {
-        const Rect frame = window.WindowRect();
-        ASSERT_EQ(session_.Probe({"move", kInstructions, "0", "0", std::to_string(frame.Width()),
-                                  std::to_string(frame.Height())})
-                      .ExitCode,
-                  0);
-        session_.WaitForWindow(kInstructions);
-    }
-
-    // Puts the pointer over the window so that the keys go to it.
-    void PointAt(const WindowFacts& window) {
-        const Rect client = window.ClientRect();
-        session_.ClickAt(client.Left + 300, client.Top + 10);
+    void Move(int x, int y, int width, int height) {
+        ASSERT_EQ(session_.Probe({"move", kTitle, std::to_string(x), std::to_string(y), std::to_string(width),
+                                  std::to_string(height)}).ExitCode, 0);
     }
 
     WineSession& session_ = WineSession::Get();
 };
 
-TEST_F(InstructionsWindow, OpensCentredWithTheFocusOnClose) {
+TEST_F(InstructionsWindow, IsOneWindowShownAndHiddenThatKeepsItsPlaceAndDrawsOnlyInItsLabels) {
     LauncherProcess launcher;
-    const WindowFacts window = Open(launcher);
-    const Rect frame = window.WindowRect();
-    EXPECT_EQ(window.ClientRect().Width(), 570);
-    EXPECT_EQ(window.ClientRect().Height(), 424);
-    EXPECT_EQ(frame.Left, (kScreenWidth - frame.Width()) / 2);
-    EXPECT_EQ(frame.Top, (kScreenHeight - frame.Height()) / 2);
+    WindowFacts window = Show(launcher);
+    Rect frame = window.RectOf("window"), client = window.RectOf("client");
+    EXPECT_EQ(client.Width(), 570);
+    EXPECT_EQ(client.Height(), 424);
+    EXPECT_EQ(frame.Left, (1024 - frame.Width()) / 2);
+    EXPECT_EQ(frame.Top, (768 - frame.Height()) / 2);
     EXPECT_EQ(window["owner"], "");
-    EXPECT_EQ(window["focus_class"], "Button");
-    EXPECT_EQ(window["focus_text"], "Close");
-}
+    EXPECT_EQ(window["focus"], "Button Close");
 
-TEST_F(InstructionsWindow, ASecondCommandMakesNoSecondWindow) {
-    LauncherProcess launcher;
-    Open(launcher);
-    launcher.ClickCommand(kInstructions);
+    const Screenshot shot = session_.TakeScreenshot();
+    int stray = 0;
+    for (int y = 0; y < 424; ++y)
+        for (int x = 0; x < 570; ++x) {
+            bool inControl = kClose.Contains({x, y});
+            for (const Rect& label : kLabels)
+                inControl = inControl || label.Contains({x, y});
+            stray += !inControl && !(shot.At(client.Left + x, client.Top + y) == kWhite);
+        }
+    EXPECT_EQ(stray, 0);
+    for (const Rect& label : kLabels)
+        EXPECT_GT(shot.Count({client.Left + label.Left, client.Top + label.Top, client.Left + label.Right,
+                              client.Top + label.Bottom}, kBlack), 100) << "label at " << label.Top;
+
+    // The command again makes no second window; Esc does nothing; Space and Enter on Close hide it.
+    launcher.ClickClient(kInstructions);
+    session_.MovePointerTo(client.Left + 300, client.Top + 10);
+    session_.PressKey("Escape");
     std::this_thread::sleep_for(500ms);
-    EXPECT_EQ(session_.CountWindows(kInstructions), 1);
-}
+    EXPECT_EQ(session_.WaitForWindow(kTitle)["count"], "1");
+    Hide("space");
+    Show(launcher);
+    Hide("Return");
 
-TEST_F(InstructionsWindow, CloseHidesItAndTheNextCommandShowsItWhereAndAsLargeAsItWas) {
-    LauncherProcess launcher;
-    Open(launcher);
-    ASSERT_EQ(session_.Probe({"move", kInstructions, "40", "30", "700", "520"}).ExitCode, 0);
-    const WindowFacts moved = session_.WaitForWindow(kInstructions);
-    ClickClose(moved);
-    ASSERT_TRUE(WaitUntilHidden());
-    const WindowFacts again = Open(launcher);
-    EXPECT_EQ(session_.CountWindows(kInstructions), 1);
-    const Rect before = moved.WindowRect(), after = again.WindowRect();
-    EXPECT_EQ(after.Left, 40);
-    EXPECT_EQ(after.Top, 30);
-    EXPECT_EQ(after.Width(), 700);
-    EXPECT_EQ(after.Height(), 520);
-    EXPECT_EQ(before.Left, after.Left);
-    EXPECT_EQ(before.Width(), after.Width());
-}
+    // Moved, sized, closed with its button and shown again: where and as large as it was, not centred anew.
+    Show(launcher);
+    Move(40, 30, 700, 520);
+    window = session_.WaitForWindow(kTitle);
+    client = window.RectOf("client");
+    session_.ClickAt({client.Left + kClose.Left, client.Top + kClose.Top, client.Left + kClose.Right,
+                      client.Top + kClose.Bottom});
+    session_.WaitForWindow(kTitle, false);
+    window = Show(launcher);
+    frame = window.RectOf("window");
+    EXPECT_EQ(window["count"], "1");
+    EXPECT_EQ(frame.Left, 40);
+    EXPECT_EQ(frame.Top, 30);
+    EXPECT_EQ(frame.Width(), 700);
+    EXPECT_EQ(frame.Height(), 520);
 
-TEST_F(InstructionsWindow, ResizingMovesNothingAndShowsMoreBackground) {
-    LauncherProcess launcher;
-    const WindowFacts window = Open(launcher);
-    const Rect frame = window.WindowRect();
-    const Rect client = window.ClientRect();
+    // Made larger, it moves nothing and shows more background.
     const Screenshot before = session_.TakeScreenshot();
-    ASSERT_EQ(session_.Probe({"move", kInstructions, std::to_string(frame.Left), std::to_string(frame.Top),
-                              std::to_string(frame.Width() + 120), std::to_string(frame.Height() + 90)})
-                  .ExitCode,
-              0);
+    Move(40, 30, 820, 610);
     std::this_thread::sleep_for(700ms);
     const Screenshot after = session_.TakeScreenshot();
     int changed = 0;
@@ -119,70 +97,19 @@ TEST_F(InstructionsWindow, ResizingMovesNothingAndShowsMoreBackground) {
         for (int x = 0; x < 570; ++x)
             changed += !(before.At(client.Left + x, client.Top + y) == after.At(client.Left + x, client.Top + y));
     EXPECT_EQ(changed, 0);
-    const Rect grown = session_.FindWindow(kInstructions)->ClientRect();
-    const Rect newArea{client.Left + 570, client.Top, grown.Right, grown.Bottom};
-    EXPECT_EQ(after.Count(newArea, kWhite), newArea.Width() * newArea.Height());
-}
+    const Rect grown = session_.WaitForWindow(kTitle).RectOf("client");
+    const Rect more{client.Left + 570, client.Top, grown.Right, grown.Bottom};
+    EXPECT_EQ(after.Count(more, kWhite), more.Width() * more.Height());
 
-TEST_F(InstructionsWindow, EscDoesNothingWhileSpaceAndEnterOnCloseHideIt) {
-    LauncherProcess launcher;
-    WindowFacts window = Open(launcher);
-    PointAt(window);
-    session_.PressKey("Escape");
-    std::this_thread::sleep_for(500ms);
-    EXPECT_EQ((*session_.FindWindow(kInstructions))["visible"], "1");
-    session_.PressKey("space");
-    EXPECT_TRUE(WaitUntilHidden());
-    window = Open(launcher);
-    PointAt(window);
-    session_.PressKey("Return");
-    EXPECT_TRUE(WaitUntilHidden());
-}
-
-TEST_F(InstructionsWindow, TheLauncherStaysUsableBesideIt) {
-    LauncherProcess launcher;
-    MoveAsideFromTheLauncher(Open(launcher));
-    launcher.ClickCommand("Help and Support");
-    EXPECT_NO_THROW(session_.WaitForWindow("Menu"));
-}
-
-TEST_F(InstructionsWindow, ExitEndsTheProgramWithTheWindowShown) {
-    LauncherProcess launcher;
-    MoveAsideFromTheLauncher(Open(launcher));
-    launcher.ClickCommand("Exit This Menu");
+    // Moved aside, it leaves the launcher usable; Exit ends the program and this window with it.
+    Move(0, 0, 380, 180);
+    launcher.ClickClient(kSupport);
+    session_.ClickAt(session_.WaitForWindow("Menu").Button());
+    ASSERT_TRUE(session_.WaitForWindowGone("Menu"));
+    launcher.ClickClient(kExit);
     EXPECT_EQ(launcher.WaitForExit(), 0);
-    EXPECT_TRUE(session_.WaitForWindowGone(kInstructions));
-}
-
-TEST_F(InstructionsWindow, ExitEndsTheProgramWithTheWindowHidden) {
-    LauncherProcess launcher;
-    ClickClose(Open(launcher));
-    ASSERT_TRUE(WaitUntilHidden());
-    launcher.ClickCommand("Exit This Menu");
-    EXPECT_EQ(launcher.WaitForExit(), 0);
-    EXPECT_TRUE(session_.WaitForWindowGone(kInstructions));
-}
-
-TEST_F(InstructionsWindow, DrawsTextInsideEachLabelBoxAndNowhereElse) {
-    LauncherProcess launcher;
-    const WindowFacts window = Open(launcher);
-    const Rect client = window.ClientRect();
-    const Screenshot shot = session_.TakeScreenshot();
-    int stray = 0;
-    for (int y = 0; y < 424; ++y)
-        for (int x = 0; x < 570; ++x) {
-            bool inControl = kCloseButton.Contains({x, y});
-            for (const Rect& box : kLabelBoxes)
-                inControl = inControl || box.Contains({x, y});
-            stray += !inControl && !(shot.At(client.Left + x, client.Top + y) == kWhite);
-        }
-    EXPECT_EQ(stray, 0);
-    for (const Rect& box : kLabelBoxes) {
-        const Rect onScreen{client.Left + box.Left, client.Top + box.Top, client.Left + box.Right,
-                            client.Top + box.Bottom};
-        EXPECT_GT(shot.Count(onScreen, kBlack), 100) << "label at " << box.Top;
-    }
+    EXPECT_TRUE(session_.WaitForWindowGone(kTitle));
 }
 
 } // namespace
-} // namespace vurozud::wine
+} // namespace vurozud::test

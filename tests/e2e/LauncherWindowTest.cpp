@@ -1,183 +1,134 @@
-// The launcher window as a user meets it: its frame and place on the screen, what it draws, and
-// the Support and Exit commands, through real clicks.
+// The launcher window at the display's scale, through real clicks and screenshots: its size and frame,
+// every pixel of its client area, and each command answering at its own place.
 
+#include "ImageFile.h"
 #include "WineSession.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-
-namespace vurozud::wine {
+namespace vurozud::test {
 namespace {
 
-constexpr unsigned long kCaption = 0x00C00000, kSystemMenu = 0x00080000, kSizingFrame = 0x00040000,
-                        kMinimizeBox = 0x00020000, kMaximizeBox = 0x00010000;
-constexpr int kScreenWidth = 1024, kScreenHeight = 768;
-const int kRuleRows[] = {2880 / 15, 3480 / 15, 4080 / 15, 4680 / 15, 5280 / 15};
-constexpr int kRuleLeft = 480 / 15, kRuleRight = 3120 / 15;
-const Rect kPictureBox{480 / 15, 240 / 15, 480 / 15 + 180, 240 / 15 + 135};
-const char* const kCommands[] = {"Run Vurozud Tree Desktop", "Close Vurozud Tree Desktop", "Instructions and Controls",
-                                 "Help and Support", "Exit This Menu"};
-const std::string kShellKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer";
+constexpr Colour kBlack{0, 0, 0}, kGreen{0, 255, 0}, kRed{255, 0, 0};
+constexpr unsigned long kCaption = 0x00C00000, kFrameButtons = 0x000F0000; // system menu, sizing, minimize, maximize
 
-class LauncherWindow : public ::testing::Test {
+// The layout in twips: left, top, width, height.
+struct Twips {
+    int Left, Top, Width, Height;
+};
+constexpr Twips kPicture{480, 240, 2700, 2025};
+constexpr Twips kRun{300, 2520, 3045, 255}, kInstructions{240, 3720, 3045, 255}, kSupport{480, 4320, 2655, 255},
+    kExit{480, 4920, 2655, 255};
+constexpr Twips kCommands[] = {kRun, {480, 3120, 2655, 255}, kInstructions, kSupport, kExit};
+constexpr int kRuleRows[] = {2880, 3480, 4080, 4680, 5280}, kRuleLeft = 480, kRuleRight = 3120;
+constexpr Twips kInstructionsClose{3600, 5640, 1215, 375};
+
+struct Scale {
+    int DotsPerInch;
+    const char *PageWidth, *PageHeight; // the page's size texts for a 1024 x 768 screen
+};
+
+class LauncherWindow : public ::testing::TestWithParam<Scale> {
 protected:
     void SetUp() override {
         std::filesystem::remove(session_.JournalFile());
-        std::filesystem::remove(session_.InstallFolder() / "bg2.htm");
+        WriteFile(session_.InstallFolder() / "bg1.htm", "<body width=800 height=600>");
+        session_.SetDotsPerInch(GetParam().DotsPerInch);
     }
+    void TearDown() override { session_.SetDotsPerInch(96); }
 
-    // The launcher's client area cut out of a screenshot, as a function of client coordinates.
-    Colour ClientPixel(const Screenshot& shot, const LauncherProcess& launcher, int x, int y) {
-        const Rect client = launcher.Window().ClientRect();
-        return shot.At(client.Left + x, client.Top + y);
+    // Every edge is converted on its own: floor(twips x dots per inch / 1440).
+    int Pixels(int twips) const { return twips * GetParam().DotsPerInch / 1440; }
+    Rect Box(const Twips& t) const {
+        return {Pixels(t.Left), Pixels(t.Top), Pixels(t.Left + t.Width), Pixels(t.Top + t.Height)};
     }
 
     WineSession& session_ = WineSession::Get();
 };
 
-TEST_F(LauncherWindow, HasItsTitleSizeAndFixedFrameCentredOnTheScreen) {
+// The preview picture at its natural size at the top left of its box, the rest of the box black; green text
+// only inside the command lines, every one of which has some; red rules on exactly their rows; black elsewhere.
+TEST_P(LauncherWindow, DrawsItsLayoutAtTheDisplaysScaleCentredInAFixedFrame) {
     LauncherProcess launcher;
-    const WindowFacts& window = launcher.Window();
-    const Rect client = window.ClientRect();
-    const Rect frame = window.WindowRect();
-    EXPECT_EQ(client.Width(), 245);
-    EXPECT_EQ(client.Height(), 369);
-    EXPECT_EQ(window.Style() & kCaption, kCaption);
-    EXPECT_EQ(window.Style() & (kSystemMenu | kSizingFrame | kMinimizeBox | kMaximizeBox), 0u);
-    EXPECT_EQ(frame.Left, (kScreenWidth - frame.Width()) / 2);
-    EXPECT_EQ(frame.Top, (kScreenHeight - frame.Height()) / 2);
-    EXPECT_EQ(window["focus_class"], "VurozudPicture"); // only the picture takes the focus
-}
+    const Rect client = launcher.Window().RectOf("client"), frame = launcher.Window().RectOf("window");
+    EXPECT_EQ(client.Width(), Pixels(3675));
+    EXPECT_EQ(client.Height(), Pixels(5535));
+    EXPECT_EQ(frame.Left, (1024 - frame.Width()) / 2);
+    EXPECT_EQ(frame.Top, (768 - frame.Height()) / 2);
+    const unsigned long style = std::stoul(launcher.Window()["style"], nullptr, 16);
+    EXPECT_EQ(style & (kCaption | kFrameButtons), kCaption);
+    EXPECT_EQ(launcher.Window()["focus"], "VurozudPicture "); // only the picture takes the focus
 
-TEST_F(LauncherWindow, DrawsRedRulesOnExactlyTheFiveRuleRows) {
-    LauncherProcess launcher;
-    const Screenshot shot = session_.TakeScreenshot();
-    for (int y = 0; y < 369; ++y) {
-        const bool ruleRow = std::find(std::begin(kRuleRows), std::end(kRuleRows), y) != std::end(kRuleRows);
-        int red = 0;
-        for (int x = 0; x < 245; ++x)
-            red += ClientPixel(shot, launcher, x, y) == kPureRed;
-        if (ruleRow) {
-            EXPECT_EQ(red, kRuleRight - kRuleLeft) << "row " << y;
-            EXPECT_EQ(ClientPixel(shot, launcher, kRuleLeft, y), kPureRed);
-            EXPECT_EQ(ClientPixel(shot, launcher, kRuleRight - 1, y), kPureRed);
-        } else {
-            EXPECT_EQ(red, 0) << "row " << y;
-        }
-    }
-}
-
-TEST_F(LauncherWindow, DrawsGreenCommandTextOnlyInsideTheCommandBoxesOnBlack) {
-    LauncherProcess launcher;
-    const Screenshot shot = session_.TakeScreenshot();
-    const Rect client = launcher.Window().ClientRect();
-    for (const char* command : kCommands) {
-        const Rect box = CommandBox(command);
-        const Rect onScreen{client.Left + box.Left, client.Top + box.Top, client.Left + box.Right,
-                            client.Top + box.Bottom};
-        EXPECT_GT(shot.Count(onScreen, kPureGreen), 40) << command;
-    }
-    int strayPixels = 0;
-    for (int y = 0; y < 369; ++y)
-        for (int x = 0; x < 245; ++x) {
-            if (kPictureBox.Contains({x, y}))
-                continue;
-            bool inCommand = false;
-            for (const char* command : kCommands)
-                inCommand = inCommand || CommandBox(command).Contains({x, y});
-            const Colour pixel = ClientPixel(shot, launcher, x, y);
-            const bool onRule = pixel == kPureRed;
-            if (inCommand)
-                strayPixels += !(pixel == kBlack || pixel == kPureGreen);
-            else
-                strayPixels += !(pixel == kBlack || onRule);
-        }
-    EXPECT_EQ(strayPixels, 0) << "pixels other than black, the green text and the red rules";
-}
-
-// The preview picture is shown pixel for pixel at its natural size.
-TEST_F(LauncherWindow, ShowsThePreviewPictureAtItsNaturalSize) {
-    const std::string bitmap = ReadFile(std::filesystem::path(RESOURCES_DIR) / "preview.bmp");
-    const auto word = [&](std::size_t at) {
-        return static_cast<std::uint32_t>(static_cast<unsigned char>(bitmap[at]) |
-                                          static_cast<unsigned char>(bitmap[at + 1]) << 8 |
-                                          static_cast<unsigned char>(bitmap[at + 2]) << 16 |
-                                          static_cast<unsigned char>(bitmap[at + 3]) << 24);
+    const ImageFile preview(RESOURCES_DIR "/preview.bmp");
+    const auto previewAt = [&](int x, int y) { // bottom row first, blue green red
+        const std::size_t at = 54 + static_cast<std::size_t>(134 - y) * 540 + static_cast<std::size_t>(x) * 3;
+        return Colour{preview.Bytes[at + 2], preview.Bytes[at + 1], preview.Bytes[at]};
     };
-    const std::uint32_t pixels = word(10);
-    ASSERT_EQ(word(18), 180u);
-    ASSERT_EQ(word(22), 135u);
-    LauncherProcess launcher;
     const Screenshot shot = session_.TakeScreenshot();
-    int differing = 0;
-    for (int y = 0; y < 135; ++y)
-        for (int x = 0; x < 180; ++x) {
-            const std::size_t at = pixels + static_cast<std::size_t>(134 - y) * (180 * 3) + x * 3; // bottom-up BGR
-            const Colour expected{static_cast<std::uint8_t>(bitmap[at + 2]), static_cast<std::uint8_t>(bitmap[at + 1]),
-                                  static_cast<std::uint8_t>(bitmap[at])};
-            differing += !(ClientPixel(shot, launcher, kPictureBox.Left + x, kPictureBox.Top + y) == expected);
+    const Rect picture = Box(kPicture);
+    int stray = 0;
+    std::vector<int> green(std::size(kCommands));
+    for (int y = 0; y < client.Height(); ++y)
+        for (int x = 0; x < client.Width(); ++x) {
+            const Colour pixel = shot.At(client.Left + x, client.Top + y);
+            Colour expected = kBlack;
+            if (picture.Contains({x, y}) && x - picture.Left < 180 && y - picture.Top < 135)
+                expected = previewAt(x - picture.Left, y - picture.Top);
+            for (const int row : kRuleRows)
+                if (y == Pixels(row) && x >= Pixels(kRuleLeft) && x < Pixels(kRuleRight))
+                    expected = kRed;
+            for (std::size_t i = 0; i < std::size(kCommands); ++i)
+                if (Box(kCommands[i]).Contains({x, y}) && pixel == kGreen) {
+                    expected = kGreen;
+                    ++green[i];
+                }
+            stray += !(pixel == expected);
         }
-    EXPECT_EQ(differing, 0);
+    EXPECT_EQ(stray, 0) << "pixels other than the picture, the green text, the red rules and black";
+    for (const int count : green)
+        EXPECT_GT(count, 40);
 }
 
-TEST_F(LauncherWindow, SupportShowsTheMessageAndTheLauncherStaysOpen) {
+// Run writes the page (sized by the fixed divisor whatever the scale) and sets it as the wallpaper; Support
+// shows its message; a press on Exit let go over Support does nothing; Instructions opens its window at the
+// same scale and its Close button hides it; Exit ends the program.
+TEST_P(LauncherWindow, EachCommandAnswersAtItsOwnPlace) {
     LauncherProcess launcher;
-    launcher.ClickCommand("Help and Support");
+    launcher.ClickClient(Box(kRun));
+    EXPECT_EQ(WaitForJournal().size(), 5u);
+    EXPECT_EQ(ReadFile(session_.InstallFolder() / "bg2.htm"), std::string("\r\n<body width=") + GetParam().PageWidth +
+                                                                   " height=" + GetParam().PageHeight + ">\r\n");
+    launcher.ClickClient(Box(kSupport));
     const WindowFacts box = session_.WaitForWindow("Menu");
-    std::string message;
-    Rect okButton{};
-    int buttons = 0;
-    for (const ChildWindow& child : session_.Children("Menu")) {
-        if (child.ClassName == "Button") {
-            ++buttons;
-            EXPECT_EQ(child.Text, "OK");
-            okButton = child.Box;
-        } else if (child.ClassName == "Static" && !child.Text.empty()) {
-            message += child.Text;
-        }
-    }
-    EXPECT_EQ(message, "For support go to vurozud.com to contact us with any issues you may have. Thank you.");
-    EXPECT_EQ(buttons, 1);
-    session_.ClickAt((okButton.Left + okButton.Right) / 2, (okButton.Top + okButton.Bottom) / 2);
-    EXPECT_TRUE(session_.WaitForWindowGone("Menu"));
-    EXPECT_TRUE(launcher.Running());
-    EXPECT_TRUE(session_.FindWindow(LauncherProcess::kTitle).has_value());
-    EXPECT_FALSE(std::filesystem::exists(session_.JournalFile()));
-}
+    EXPECT_EQ(box.Message(), "For support go to vurozud.com to contact us with any issues you may have. Thank you.");
+    session_.ClickAt(box.Button());
+    ASSERT_TRUE(session_.WaitForWindowGone("Menu"));
 
-TEST_F(LauncherWindow, ExitEndsTheProgramAndLeavesEverythingAsItWas) {
-    session_.SetLauncherWindowsVersion("win98");
-    session_.SetBinaryRegistryValue(kShellKey, "ShellState", "0102030405");
-    LauncherProcess launcher;
-    launcher.ClickCommand("Exit This Menu");
-    EXPECT_EQ(launcher.WaitForExit(), 0);
-    EXPECT_FALSE(std::filesystem::exists(session_.InstallFolder() / "bg2.htm"));
-    EXPECT_FALSE(std::filesystem::exists(session_.JournalFile()));
-    EXPECT_EQ(session_.RegistryValue(kShellKey, "ShellState")["data"], "0102030405");
-    session_.DeleteRegistryValue(kShellKey, "ShellState");
-    session_.SetLauncherWindowsVersion("winxp");
-}
-
-TEST_F(LauncherWindow, ClosingFromTheKeyboardEndsTheProgramLikeExit) {
-    LauncherProcess launcher;
-    const Rect client = launcher.Window().ClientRect();
-    session_.MovePointerTo(client.Left + 5, client.Top + 5);
-    session_.PressKey("alt+F4");
-    EXPECT_EQ(launcher.WaitForExit(), 0);
-    EXPECT_FALSE(std::filesystem::exists(session_.JournalFile()));
-}
-
-TEST_F(LauncherWindow, ACommandRunsOnlyWhenTheButtonGoesUpOnItsOwnLine) {
-    LauncherProcess launcher;
-    const Rect client = launcher.Window().ClientRect();
-    const Rect exit = CommandBox("Exit This Menu");
-    session_.MovePointerTo(client.Left + exit.Left + 20, client.Top + exit.Top + 8);
+    const Rect client = launcher.Window().RectOf("client"), exit = Box(kExit), support = Box(kSupport);
+    session_.MovePointerTo(client.Left + exit.Left + 5, client.Top + exit.Top + 5);
     RunProgram({"xdotool", "mousedown", "1"});
-    session_.MovePointerTo(client.Left + 5, client.Top + 5);
+    session_.MovePointerTo(client.Left + support.Left + 5, client.Top + support.Top + 5);
     RunProgram({"xdotool", "mouseup", "1"});
-    EXPECT_FALSE(launcher.WaitForExit(1500ms).has_value());
+    EXPECT_FALSE(launcher.WaitForExit(1s).has_value());
+    EXPECT_EQ(session_.Ask({"window", "Menu"})["count"], "0");
+
+    launcher.ClickClient(Box(kInstructions));
+    const WindowFacts instructions = session_.WaitForWindow("Instructions and Controls");
+    const Rect inner = instructions.RectOf("client");
+    EXPECT_EQ(inner.Width(), Pixels(8550));
+    EXPECT_EQ(inner.Height(), Pixels(6360));
+    const Rect close = Box(kInstructionsClose);
+    session_.ClickAt({inner.Left + close.Left, inner.Top + close.Top, inner.Left + close.Right, inner.Top + close.Bottom});
+    session_.WaitForWindow("Instructions and Controls", false);
+
+    launcher.ClickClient(exit);
+    EXPECT_EQ(launcher.WaitForExit(), 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(DotsPerInch, LauncherWindow,
+                         ::testing::Values(Scale{96, "1024", "768"}, Scale{120, "819.2", "614.4"},
+                                           Scale{144, "682.6667", "512"}),
+                         [](const auto& info) { return std::to_string(info.param.DotsPerInch); });
 
 } // namespace
-} // namespace vurozud::wine
+} // namespace vurozud::test

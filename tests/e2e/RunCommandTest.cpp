@@ -1,162 +1,145 @@
-// Run and Close through real clicks: the page written for the screen, the shell state on the
-// Windows 95 family, and the wallpaper calls in the order the shell needs them.
+// Run, Close and Exit through real clicks, on every edition Wine can pose as: the page written for the
+// screen, the shell state rewritten on the Windows 95 family only, the wallpaper calls in the order the
+// shell needs them; and every failure on the way ending in the fatal error box.
 
 #include "WineSession.h"
 
 #include <gtest/gtest.h>
 
-#include <thread>
-
-namespace vurozud::wine {
+namespace vurozud::test {
 namespace {
 
 const std::string kShellKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer";
-const std::string kShellStateHex = "1c00000063080000000000000000000000000000010000000a000000";
+const std::string kRecord = "1c00000063080000000000000000000000000000010000000a000000";
+const std::string kEarlierRecord = "2400000037a8000000000000000000000000000001000000130000000000000062000000";
+const std::string kPage = "c:\\program files\\zodoraz\\bg2.htm";
+const std::string kTemplate = "<html>\r\n  <embed src=tree.svg width=800 height=600 name=tree>\r\n"
+                              "  <img WIDTH=800 HEIGHT=600><img width=800  height=600>\r\n</body>\n</html>";
+const std::string kPageFor1024x768 = "\r\n<html>\r\n  <embed src=tree.svg width=1024 height=768 name=tree>\r\n"
+                                     "  <img WIDTH=800 HEIGHT=600><img width=800  height=600>\r\n</body>\n</html>\r\n";
+// Client pixels of the command lines at 96 dots per inch.
+const Rect kRun{20, 168, 223, 185}, kClose{32, 208, 209, 225}, kExit{32, 328, 209, 345};
 
-const std::string kTemplate = "<html>\r\n"
-                              "<body>\r\n"
-                              "  <embed src=tree.svg width=800 height=600 name=tree>\r\n"
-                              "  <img WIDTH=800 HEIGHT=600><img width=800  height=600>\r\n"
-                              "</body>\n"
-                              "</html>";
-const std::string kPageFor1024x768 = "\r\n"
-                                     "<html>\r\n"
-                                     "<body>\r\n"
-                                     "  <embed src=tree.svg width=1024 height=768 name=tree>\r\n"
-                                     "  <img WIDTH=800 HEIGHT=600><img width=800  height=600>\r\n"
-                                     "</body>\n"
-                                     "</html>\r\n";
-
-std::vector<std::string> WallpaperSequence(const std::string& path) {
+std::vector<std::string> Wallpaper(const std::string& path) {
     return {"create", "options 8,2,0", "wallpaper \"" + path + "\",0", "apply 7", "release"};
 }
-const std::string kPagePath = "c:\\program files\\zodoraz\\bg2.htm";
 
-std::vector<std::string> Concatenated(std::vector<std::string> first, const std::vector<std::string>& second) {
-    first.insert(first.end(), second.begin(), second.end());
-    return first;
-}
-
-class RunCommand : public ::testing::Test {
+template <typename Param> class Launcher : public ::testing::TestWithParam<Param> {
 protected:
     void SetUp() override {
         std::filesystem::remove(session_.JournalFile());
         std::filesystem::remove(Page());
         WriteFile(session_.InstallFolder() / "bg1.htm", kTemplate);
-        session_.DeleteRegistryValue(kShellKey, "ShellState");
+        session_.Registry({"add", "HKCU\\" + kShellKey, "/v", "ShellState", "/t", "REG_BINARY", "/d", kEarlierRecord});
     }
-    void TearDown() override { session_.SetLauncherWindowsVersion("winxp"); }
+    void TearDown() override { session_.SetWindowsVersion("winxp"); }
 
-    std::filesystem::path Page() { return session_.InstallFolder() / "bg2.htm"; }
-
-    // The stand-in journals the release last; the command has finished when it is there.
-    std::vector<std::string> WaitForJournal(std::size_t lines) {
-        std::vector<std::string> journal;
-        for (int attempt = 0; attempt < 100; ++attempt) {
-            journal = JournalLines();
-            if (journal.size() >= lines && journal.back() == "release")
-                break;
-            std::this_thread::sleep_for(100ms);
-        }
-        return journal;
-    }
+    std::filesystem::path Page() const { return session_.InstallFolder() / "bg2.htm"; }
+    std::string ShellState() { return session_.Ask({"regvalue", kShellKey, "ShellState"})["data"]; }
 
     WineSession& session_ = WineSession::Get();
 };
 
-TEST_F(RunCommand, CloseWithoutRunTakesTheWallpaperDownAndEndsTheProgram) {
+struct Edition {
+    const char* Version;
+    bool Windows95Family;
+};
+
+using RunCommand = Launcher<Edition>;
+
+TEST_P(RunCommand, WritesThePageRewritesTheShellStateOnlyOnThe95FamilyAndCloseTakesTheWallpaperDown) {
+    session_.SetWindowsVersion(GetParam().Version);
     LauncherProcess launcher;
-    launcher.ClickCommand("Close Vurozud Tree Desktop");
+    launcher.ClickClient(kRun);
+    EXPECT_EQ(WaitForJournal(), Wallpaper(kPage));
+    EXPECT_EQ(ReadFile(Page()), kPageFor1024x768);
+    const auto value = session_.Ask({"regvalue", kShellKey, "ShellState"}).Fields;
+    if (GetParam().Windows95Family)
+        EXPECT_EQ(value, (std::map<std::string, std::string>{{"count", "28"}, {"data", kRecord}, {"type", "3"}}));
+    else
+        EXPECT_EQ(value.at("data"), kEarlierRecord);
+
+    launcher.ClickClient(kClose);
     EXPECT_EQ(launcher.WaitForExit(), 0);
-    EXPECT_EQ(JournalLines(), WallpaperSequence(""));
-    EXPECT_FALSE(std::filesystem::exists(Page()));
+    std::vector<std::string> both = Wallpaper(kPage), close = Wallpaper("");
+    both.insert(both.end(), close.begin(), close.end());
+    EXPECT_EQ(WaitForJournal(10), both);
 }
 
-TEST_F(RunCommand, AFailingWallpaperCallEndsTheProgramWithTheFatalErrorBox) {
-    LauncherProcess launcher({"ACTIVE_DESKTOP_FAIL=SetWallpaper"});
-    launcher.ClickCommand("Close Vurozud Tree Desktop");
-    session_.WaitForWindow("Menu");
-    std::string message;
-    Rect okButton{};
-    for (const ChildWindow& child : session_.Children("Menu")) {
-        if (child.ClassName == "Button")
-            okButton = child.Box;
-        else if (child.ClassName == "Static")
-            message += child.Text;
+INSTANTIATE_TEST_SUITE_P(Editions, RunCommand,
+                         ::testing::Values(Edition{"win95", true}, Edition{"win98", true}, Edition{"winme", true},
+                                           Edition{"nt40", false}, Edition{"win2k", false}, Edition{"winxp", false},
+                                           Edition{"win7", false}),
+                         [](const auto& info) { return std::string(info.param.Version); });
+
+// Without a Run: Close takes the wallpaper down; Exit and the keyboard's close touch nothing. All end at once.
+using Ending = Launcher<const char*>;
+
+TEST_P(Ending, EndsTheProgramLeavingThePageAndTheShellStateAlone) {
+    session_.SetWindowsVersion("win98");
+    LauncherProcess launcher;
+    const std::string how = GetParam();
+    if (how == "keyboard") {
+        session_.MovePointerTo(launcher.Window().RectOf("client").Left + 5, launcher.Window().RectOf("client").Top + 5);
+        session_.PressKey("alt+F4");
+    } else {
+        launcher.ClickClient(how == "close" ? kClose : kExit);
     }
-    EXPECT_EQ(message.rfind("Run-time error '-2147467259 (80004005)':\\r\\n\\r\\n", 0), 0u) << message;
-    EXPECT_EQ(JournalLines(), (std::vector<std::string>{"create", "options 8,2,0", "wallpaper \"\",0 -> 80004005",
-                                                        "release"}));
-    session_.ClickAt((okButton.Left + okButton.Right) / 2, (okButton.Top + okButton.Bottom) / 2);
-    EXPECT_NE(launcher.WaitForExit(), std::optional<int>(0));
-    EXPECT_FALSE(launcher.Running());
-}
-
-class RunOnThe95Family : public RunCommand, public ::testing::WithParamInterface<const char*> {};
-
-TEST_P(RunOnThe95Family, RewritesTheShellStateThenSetsThePageAsWallpaper) {
-    session_.SetLauncherWindowsVersion(GetParam());
-    LauncherProcess launcher;
-    launcher.ClickCommand("Run Vurozud Tree Desktop");
-    EXPECT_EQ(WaitForJournal(5), WallpaperSequence(kPagePath));
-    auto value = session_.RegistryValue(kShellKey, "ShellState");
-    EXPECT_EQ(value["type"], "3");
-    EXPECT_EQ(value["count"], "28");
-    EXPECT_EQ(value["data"], kShellStateHex);
-    EXPECT_EQ(ReadFile(Page()), kPageFor1024x768);
-}
-
-TEST_P(RunOnThe95Family, ReplacesAnEarlierShellStateWhole) {
-    session_.SetLauncherWindowsVersion(GetParam());
-    session_.SetBinaryRegistryValue(kShellKey, "ShellState", "2400000037a8000000000000000000000000000001000000130000000000000062000000");
-    LauncherProcess launcher;
-    launcher.ClickCommand("Run Vurozud Tree Desktop");
-    WaitForJournal(5);
-    auto value = session_.RegistryValue(kShellKey, "ShellState");
-    EXPECT_EQ(value["count"], "28");
-    EXPECT_EQ(value["data"], kShellStateHex);
-}
-
-INSTANTIATE_TEST_SUITE_P(Editions, RunOnThe95Family, ::testing::Values("win95", "win98", "winme"));
-
-class RunOnTheNtFamily : public RunCommand, public ::testing::WithParamInterface<const char*> {};
-
-TEST_P(RunOnTheNtFamily, NeverTouchesTheRegistry) {
-    session_.SetLauncherWindowsVersion(GetParam());
-    session_.SetBinaryRegistryValue(kShellKey, "ShellState", "0a0b0c");
-    LauncherProcess launcher;
-    launcher.ClickCommand("Run Vurozud Tree Desktop");
-    EXPECT_EQ(WaitForJournal(5), WallpaperSequence(kPagePath));
-    EXPECT_EQ(session_.RegistryValue(kShellKey, "ShellState")["data"], "0a0b0c");
-    EXPECT_EQ(ReadFile(Page()), kPageFor1024x768);
-}
-
-INSTANTIATE_TEST_SUITE_P(Editions, RunOnTheNtFamily, ::testing::Values("nt40", "win2k", "winxp", "win7"));
-
-TEST_F(RunCommand, RunTwiceWritesTheSamePageAndSetsTheWallpaperTwice) {
-    session_.SetLauncherWindowsVersion("win98");
-    LauncherProcess launcher;
-    launcher.ClickCommand("Run Vurozud Tree Desktop");
-    WaitForJournal(5);
-    const std::string first = ReadFile(Page());
-    launcher.ClickCommand("Run Vurozud Tree Desktop");
-    EXPECT_EQ(WaitForJournal(10), Concatenated(WallpaperSequence(kPagePath), WallpaperSequence(kPagePath)));
-    EXPECT_EQ(ReadFile(Page()), first);
-    EXPECT_EQ(first, kPageFor1024x768);
-    EXPECT_EQ(session_.RegistryValue(kShellKey, "ShellState")["data"], kShellStateHex);
-}
-
-TEST_F(RunCommand, RunThenCloseLeavesThePageAndShellStateAndTakesTheWallpaperDown) {
-    session_.SetLauncherWindowsVersion("winme");
-    LauncherProcess launcher;
-    launcher.ClickCommand("Run Vurozud Tree Desktop");
-    WaitForJournal(5);
-    launcher.ClickCommand("Close Vurozud Tree Desktop");
     EXPECT_EQ(launcher.WaitForExit(), 0);
-    EXPECT_EQ(JournalLines(), Concatenated(WallpaperSequence(kPagePath), WallpaperSequence("")));
-    EXPECT_EQ(ReadFile(Page()), kPageFor1024x768);
-    EXPECT_EQ(session_.RegistryValue(kShellKey, "ShellState")["data"], kShellStateHex);
+    EXPECT_EQ(WaitForJournal(how == "close" ? 5 : 0), how == "close" ? Wallpaper("") : std::vector<std::string>{});
+    EXPECT_FALSE(std::filesystem::exists(Page()));
+    EXPECT_EQ(ShellState(), kEarlierRecord);
 }
+
+INSTANTIATE_TEST_SUITE_P(Commands, Ending, ::testing::Values("close", "exit", "keyboard"));
+
+// What fails, the error number the box must name, and what the shell saw.
+struct Fault {
+    const char* Name;
+    const char* Injected; // ACTIVE_DESKTOP_FAIL, or "no template"
+    const char* ErrorNumber;
+    std::vector<std::string> Journal;
+};
+
+using RunFailure = Launcher<Fault>;
+
+// The box is the launcher's, and after its OK the launcher is gone with the status of every fatal error. A page
+// that cannot be made stops Run before the registry and the shell; a failing shell stops it after both.
+TEST_P(RunFailure, EndsInTheFatalErrorBoxNamingTheError) {
+    const Fault& fault = GetParam();
+    const bool noTemplate = fault.Injected == std::string("no template");
+    session_.SetWindowsVersion("win98");
+    if (noTemplate)
+        std::filesystem::remove(session_.InstallFolder() / "bg1.htm");
+    LauncherProcess launcher({std::string("ACTIVE_DESKTOP_FAIL=") + (noTemplate ? "" : fault.Injected)});
+    launcher.ClickClient(fault.Name == std::string("Close") ? kClose : kRun);
+    const WindowFacts box = session_.WaitForWindow("Menu");
+    EXPECT_EQ(box["pid"], launcher.Window()["pid"]);
+    EXPECT_EQ(box.Message().rfind("Run-time error '" + std::string(fault.ErrorNumber) + "':\\r\\n\\r\\n", 0), 0u)
+        << box.Message();
+    EXPECT_EQ(WaitForJournal(fault.Journal.size()), fault.Journal);
+    EXPECT_EQ(ShellState(), fault.Name == std::string("Run") ? kRecord : kEarlierRecord);
+    EXPECT_EQ(std::filesystem::exists(Page()), fault.Name == std::string("Run"));
+    EXPECT_TRUE(launcher.Running()) << "ended before its error was confirmed";
+    session_.ClickAt(box.Button());
+    EXPECT_EQ(launcher.WaitForExit(), 1);
+}
+
+const std::string kWallpaperLine = "wallpaper \"" + kPage + "\",0";
+
+INSTANTIATE_TEST_SUITE_P(
+    Steps, RunFailure,
+    ::testing::Values(Fault{"Template", "no template", "2", {}},
+                      Fault{"Run", "CreateInstance", "-2147221231 (80040111)", {"create -> 80040111"}},
+                      Fault{"Run", "SetWallpaperOptions", "-2147467259 (80004005)",
+                            {"create", "options 8,2,0 -> 80004005", "release"}},
+                      Fault{"Run", "SetWallpaper", "-2147467259 (80004005)",
+                            {"create", "options 8,2,0", kWallpaperLine + " -> 80004005", "release"}},
+                      Fault{"Run", "ApplyChanges", "-2147467259 (80004005)",
+                            {"create", "options 8,2,0", kWallpaperLine, "apply 7 -> 80004005", "release"}},
+                      Fault{"Close", "SetWallpaper", "-2147467259 (80004005)",
+                            {"create", "options 8,2,0", "wallpaper \"\",0 -> 80004005", "release"}}),
+    [](const auto& info) { return std::string(info.param.Name) + std::to_string(info.index); });
 
 } // namespace
-} // namespace vurozud::wine
+} // namespace vurozud::test

@@ -1,96 +1,86 @@
 #pragma once
-// A stand-in for the registry functions that records every call with its arguments, hands out
-// handles of its own, answers with the statuses a test sets, and keeps track of which handles are
-// open, so that a handle closed twice, never closed, or not its own to close shows up.
+// A stand-in for the registry functions that writes every call down as one line of text, hands out
+// handles of its own, answers with the statuses a test sets, and tracks which handles are open, so
+// that a handle closed twice, never closed or not its own to close shows up.
+//
+//   create ROOT SUBKEY ACCESS inherit     open ROOT SUBKEY ACCESS      delete KEY NAME
+//   set KEY NAME TYPE BYTES               close KEY                    (numbers and bytes in hex)
 
 #include "RegistryFunctions.h"
 
-#include <cstdint>
+#include <cstdio>
+#include <map>
 #include <new>
 #include <optional>
 #include <set>
+#include <span>
 #include <string>
 #include <vector>
 
-namespace vurozud::testing {
+namespace vurozud::test {
 
-enum class RegistryFunction { CreateKey, SetValue, OpenKey, DeleteValue, CloseKey };
+inline std::string Hex(std::span<const std::uint8_t> bytes) {
+    std::string text;
+    for (const std::uint8_t byte : bytes) {
+        char digits[3];
+        std::snprintf(digits, sizeof digits, "%02x", byte);
+        text += digits;
+    }
+    return text;
+}
 
-struct RegistryCall {
-    RegistryFunction Function = {};
-    RegistryKey Key = 0;
-    std::string Name; // the sub key or the value name
-    std::uint32_t AccessMask = 0;
-    bool InheritHandle = false;
-    RegistryValueType Type = {};
-    std::vector<std::uint8_t> Data;
-    std::uint32_t Count = 0;
-};
+inline std::string Hex(std::uint32_t number) {
+    char digits[9];
+    std::snprintf(digits, sizeof digits, "%x", number);
+    return digits;
+}
 
 class RecordingRegistry : public RegistryFunctions {
 public:
-    static constexpr RegistryKey kCreatedKey = 0x00C0FFEE;
-    static constexpr RegistryKey kOpenedKey = 0x00ABCDEF;
-    // What a refusing create or open leaves in the handle place: never to be closed.
-    static constexpr RegistryKey kRefusedKey = 0x0BADBAD0;
+    static constexpr RegistryKey kCreatedKey = 0xC0FFEE;
+    static constexpr RegistryKey kOpenedKey = 0xABCDEF;
 
-    // The status each function answers with.
-    RegistryStatus CreateStatus = kRegistrySuccess;
-    RegistryStatus SetStatus = kRegistrySuccess;
-    RegistryStatus OpenStatus = kRegistrySuccess;
-    RegistryStatus DeleteStatus = kRegistrySuccess;
-    RegistryStatus CloseStatus = kRegistrySuccess;
-
-    // A text whose conversion fails as if memory had run out.
-    std::optional<std::u16string> FailingConversion;
-
-    std::vector<RegistryCall> Calls;
+    std::map<std::string, RegistryStatus> Status; // by the first word of the line; success when not set
+    std::optional<std::u16string> FailingConversion; // a text whose conversion runs out of memory
+    std::vector<std::string> Calls;
     std::set<RegistryKey> OpenKeys;
-    int UnownedCloses = 0; // closes of a handle this stand-in did not hand out, or closed already
+    int UnownedCloses = 0; // closes of a handle not handed out, or closed already
 
-    RegistryStatus CreateKey(RegistryKey key, const std::string& subKey, std::uint32_t accessMask, bool inheritHandle,
-                             RegistryKey& created) override {
-        RegistryCall call = Started(RegistryFunction::CreateKey, key, subKey);
-        call.AccessMask = accessMask;
-        call.InheritHandle = inheritHandle;
-        Calls.push_back(call);
-        return HandOut(CreateStatus, kCreatedKey, created);
+    RegistryStatus CreateKey(RegistryKey key, const std::string& subKey, std::uint32_t reserved, const char* keyClass,
+                             std::uint32_t options, std::uint32_t accessMask, const SecurityAttributes* security,
+                             RegistryKey* result, std::uint32_t* disposition) override {
+        const bool plain = reserved == 0 && !keyClass && options == 0 && result && disposition;
+        const bool inherit = security && security->Length == 12 && !security->SecurityDescriptor &&
+                             security->InheritHandle;
+        return HandOut("create " + Hex(key) + " " + subKey + " " + Hex(accessMask) + (inherit ? " inherit" : "") +
+                           (plain ? "" : " odd"),
+                       kCreatedKey, result);
     }
 
-    RegistryStatus SetValue(RegistryKey key, const std::string& valueName, RegistryValueType type,
-                            std::span<const std::uint8_t> data) override {
-        RegistryCall call = Started(RegistryFunction::SetValue, key, valueName);
-        call.Type = type;
-        call.Data.assign(data.begin(), data.end());
-        call.Count = static_cast<std::uint32_t>(data.size());
-        Calls.push_back(call);
-        return SetStatus;
+    RegistryStatus SetValue(RegistryKey key, const std::string& valueName, std::uint32_t reserved,
+                            RegistryValueType type, const std::uint8_t* data, std::uint32_t count) override {
+        return Answer("set " + Hex(key) + " " + valueName + " " + Hex(static_cast<std::uint32_t>(type)) + " " +
+                      Hex({data, count}) + (reserved == 0 ? "" : " odd"));
     }
 
-    RegistryStatus OpenKey(RegistryKey key, const std::string& subKey, std::uint32_t accessMask,
-                           RegistryKey& opened) override {
-        RegistryCall call = Started(RegistryFunction::OpenKey, key, subKey);
-        call.AccessMask = accessMask;
-        Calls.push_back(call);
-        return HandOut(OpenStatus, kOpenedKey, opened);
+    RegistryStatus OpenKey(RegistryKey key, const std::string& subKey, std::uint32_t options, std::uint32_t accessMask,
+                           RegistryKey* result) override {
+        return HandOut("open " + Hex(key) + " " + subKey + " " + Hex(accessMask) + (options == 0 ? "" : " odd"),
+                       kOpenedKey, result);
     }
 
     RegistryStatus DeleteValue(RegistryKey key, const std::string& valueName) override {
-        Calls.push_back(Started(RegistryFunction::DeleteValue, key, valueName));
-        return DeleteStatus;
+        return Answer("delete " + Hex(key) + " " + valueName);
     }
 
     RegistryStatus CloseKey(RegistryKey key) override {
-        Calls.push_back(Started(RegistryFunction::CloseKey, key, {}));
-        if (OpenKeys.erase(key) == 0)
-            ++UnownedCloses;
-        return CloseStatus;
+        UnownedCloses += OpenKeys.erase(key) == 0 ? 1 : 0;
+        return Answer("close " + Hex(key));
     }
 
-    // A double-byte code page of its own: characters below 0x80 stay one byte, every other one
-    // becomes the two bytes 0x81 and its low byte, so converted lengths differ from text lengths.
+    // A double-byte code page of its own: a character from 0x80 up becomes 0x81 and its low byte.
     std::string AnsiCopy(std::u16string_view text) override {
-        if (FailingConversion && text == *FailingConversion)
+        if (text == FailingConversion)
             throw std::bad_alloc();
         std::string ansi;
         for (const char16_t c : text) {
@@ -101,39 +91,21 @@ public:
         return ansi;
     }
 
-    std::vector<RegistryFunction> Sequence() const {
-        std::vector<RegistryFunction> sequence;
-        for (const RegistryCall& call : Calls)
-            sequence.push_back(call.Function);
-        return sequence;
-    }
-
-    std::vector<RegistryCall> CallsOf(RegistryFunction function) const {
-        std::vector<RegistryCall> found;
-        for (const RegistryCall& call : Calls)
-            if (call.Function == function)
-                found.push_back(call);
-        return found;
-    }
-
 private:
-    static RegistryCall Started(RegistryFunction function, RegistryKey key, const std::string& name) {
-        RegistryCall call;
-        call.Function = function;
-        call.Key = key;
-        call.Name = name;
-        return call;
+    RegistryStatus Answer(const std::string& line) {
+        Calls.push_back(line);
+        const auto found = Status.find(line.substr(0, line.find(' ')));
+        return found == Status.end() ? kRegistrySuccess : found->second;
     }
 
-    RegistryStatus HandOut(RegistryStatus status, RegistryKey key, RegistryKey& result) {
-        if (status != kRegistrySuccess) {
-            result = kRefusedKey;
-            return status;
-        }
-        OpenKeys.insert(key);
-        result = key;
+    RegistryStatus HandOut(const std::string& line, RegistryKey key, RegistryKey* result) {
+        const RegistryStatus status = Answer(line);
+        if (status == kRegistrySuccess)
+            OpenKeys.insert(key);
+        if (result) // a refused handle is nothing to close
+            *result = status == kRegistrySuccess ? key : 0x0BADBAD0;
         return status;
     }
 };
 
-} // namespace vurozud::testing
+} // namespace vurozud::test

@@ -3,8 +3,7 @@
 // template gives, the transform's chunk size and the size texts, so that every boundary falls everywhere.
 
 #include "DesktopPage.h"
-#include "MemoryByteStreams.h"
-#include "ReferencePageTransform.h"
+#include "PageStreams.h"
 
 #include <array>
 #include <cstdint>
@@ -14,6 +13,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace vurozud;
+    using namespace vurozud::test;
     static constexpr std::array<std::array<std::string_view, 2>, 5> kSizes = {
         {{"1024", "768"}, {"819.2", "614.4"}, {"800", "600"}, {"", ""}, {"width=800 height=600", "\r\n"}}};
     std::array<std::uint8_t, 3> choice{};
@@ -29,10 +29,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t chunkSize = choice[1] < 128 ? kPageSizePattern.size() + choice[1] : kPageChunkSize;
     const auto& sizeTexts = kSizes[choice[2] % kSizes.size()];
 
-    reference::MemorySource source(templateBytes, pieceSizes);
-    reference::StringSink page;
+    MemorySource source(templateBytes, pieceSizes);
+    StringSink page;
     TransformDesktopPage(source, page, sizeTexts[0], sizeTexts[1], chunkSize);
-    if (page.Bytes() != reference::ReferencePageTransform(templateBytes, sizeTexts[0], sizeTexts[1])) {
+    if (page.Bytes != ReferencePageTransform(templateBytes, sizeTexts[0], sizeTexts[1])) {
         std::fprintf(stderr, "page differs from the reference (chunk %zu, template of %zu bytes)\n", chunkSize,
                      templateBytes.size());
         std::abort();

@@ -1,55 +1,42 @@
 #include "WineSession.h"
 
+#include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
 #include <thread>
 
-namespace vurozud::wine {
+#include <fcntl.h>
+#include <poll.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace vurozud::test {
 namespace {
 
-// Loads the exports that wine-env wrote (DISPLAY, WINEPREFIX, ...) into this process, so that every
-// program the tests start runs in the session.
-void LoadEnvironment(const std::filesystem::path& file) {
-    std::ifstream in(file);
-    if (!in)
-        throw std::runtime_error("no Wine environment at " + file.string() + ": run the tests through CTest");
-    std::string line;
-    while (std::getline(in, line)) {
-        std::istringstream words(line.substr(line.rfind("export ", 0) == 0 ? 7 : 0));
-        std::string assignment;
-        while (words >> assignment) {
-            const auto equals = assignment.find('=');
-            if (equals == std::string::npos)
-                continue;
-            std::string value = assignment.substr(equals + 1);
-            if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
-                value = value.substr(1, value.size() - 2);
-            setenv(assignment.substr(0, equals).c_str(), value.c_str(), 1);
-        }
-    }
+std::vector<char*> ArgumentVector(const std::vector<std::string>& arguments) {
+    std::vector<char*> argv;
+    for (const std::string& argument : arguments)
+        argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
+    return argv;
 }
 
-// Windows programs end their lines in CR LF.
-bool ReadLine(std::istream& in, std::string& line) {
-    if (!std::getline(in, line))
-        return false;
-    if (!line.empty() && line.back() == '\r')
-        line.pop_back();
+int ExitCodeOf(int status) { return WIFEXITED(status) ? WEXITSTATUS(status) : -1; }
+
+template <typename Condition> bool WaitUntil(Condition condition, std::chrono::milliseconds timeout = 10s) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() >= deadline)
+            return false;
+        std::this_thread::sleep_for(50ms);
+    }
     return true;
-}
-
-std::map<std::string, std::string> KeyValues(const std::string& text) {
-    std::map<std::string, std::string> fields;
-    std::istringstream in(text);
-    std::string line;
-    while (ReadLine(in, line)) {
-        const auto equals = line.find('=');
-        if (equals != std::string::npos)
-            fields[line.substr(0, equals)] = line.substr(equals + 1);
-    }
-    return fields;
 }
 
 Rect ParseRect(const std::string& text) {
@@ -59,49 +46,122 @@ Rect ParseRect(const std::string& text) {
     return r;
 }
 
-template <typename Condition> bool WaitUntil(Condition condition, std::chrono::milliseconds timeout) {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() >= deadline)
-            return false;
-        std::this_thread::sleep_for(100ms);
-    }
-    return true;
-}
-
 } // namespace
 
-const std::string& WindowFacts::operator[](const std::string& key) const {
-    const auto found = Fields.find(key);
-    if (found == Fields.end())
-        throw std::runtime_error("the probe did not report " + key);
-    return found->second;
+ProgramResult RunProgram(const std::vector<std::string>& arguments) {
+    int pipeEnds[2];
+    if (pipe(pipeEnds) != 0)
+        throw std::runtime_error("pipe failed");
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    pid_t pid;
+    const int spawned = posix_spawnp(&pid, arguments[0].c_str(), &actions, nullptr,
+                                     ArgumentVector(arguments).data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close(pipeEnds[1]);
+    if (spawned != 0) {
+        close(pipeEnds[0]);
+        throw std::runtime_error("cannot start " + arguments[0]);
+    }
+    // Wine may start a background service from inside the program, which inherits the output and keeps it
+    // open for good: the end of the program, not the end of the output, ends the reading.
+    std::string output;
+    char buffer[4096];
+    int status = 0;
+    for (bool ended = false;;) {
+        pollfd readable{pipeEnds[0], POLLIN, 0};
+        if (poll(&readable, 1, ended ? 0 : 50) > 0) {
+            const ssize_t count = read(pipeEnds[0], buffer, sizeof buffer);
+            if (count > 0) {
+                output.append(buffer, static_cast<std::size_t>(count));
+                continue;
+            }
+            if (count == 0 || errno != EINTR)
+                break;
+        } else if (ended) {
+            break;
+        }
+        ended = ended || waitpid(pid, &status, WNOHANG) == pid;
+    }
+    close(pipeEnds[0]);
+    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
+    return {ExitCodeOf(status), output};
 }
 
-Rect WindowFacts::ClientRect() const { return ParseRect((*this)["client"]); }
-Rect WindowFacts::WindowRect() const { return ParseRect((*this)["window"]); }
-unsigned long WindowFacts::Style() const { return std::stoul((*this)["style"], nullptr, 16); }
+Rect WindowFacts::RectOf(const std::string& key) const { return ParseRect(Fields.at(key)); }
+
+std::string WindowFacts::Message() const {
+    std::string message;
+    for (const std::string& child : Children)
+        if (child.rfind("Static ", 0) == 0)
+            message += child.substr(child.find(' ', 7) + 1);
+    return message;
+}
+
+Rect WindowFacts::Button() const {
+    for (const std::string& child : Children)
+        if (child.rfind("Button ", 0) == 0)
+            return ParseRect(child.substr(7, child.find(' ', 7) - 7));
+    throw std::runtime_error("the window has no button");
+}
+
+Screenshot::Screenshot(const std::string& portablePixmap) {
+    std::istringstream in(portablePixmap);
+    std::string magic;
+    int maximum = 0;
+    in >> magic >> width_ >> height_ >> maximum;
+    in.get(); // the single white space before the pixels
+    rgb_ = portablePixmap.substr(static_cast<std::size_t>(in.tellg()));
+    if (magic != "P6" || maximum != 255 || rgb_.size() != static_cast<std::size_t>(width_) * height_ * 3)
+        throw std::runtime_error("not a whole 24-bit portable pixmap");
+}
+
+Colour Screenshot::At(int x, int y) const {
+    if (x < 0 || y < 0 || x >= width_ || y >= height_)
+        throw std::out_of_range("pixel outside the screen");
+    const std::size_t at = (static_cast<std::size_t>(y) * width_ + x) * 3;
+    return {static_cast<std::uint8_t>(rgb_[at]), static_cast<std::uint8_t>(rgb_[at + 1]),
+            static_cast<std::uint8_t>(rgb_[at + 2])};
+}
+
+int Screenshot::Count(const Rect& area, Colour colour) const {
+    int count = 0;
+    for (int y = area.Top; y < area.Bottom; ++y)
+        for (int x = area.Left; x < area.Right; ++x)
+            count += At(x, y) == colour;
+    return count;
+}
 
 WineSession& WineSession::Get() {
     static WineSession session;
     return session;
 }
 
+// Loads the exports that wine-env wrote (DISPLAY, WINEPREFIX, ...), so that every program started runs there.
 WineSession::WineSession() {
     const char* folder = std::getenv("VUROZUD_WINE_ENV");
-    if (!folder)
-        throw std::runtime_error("VUROZUD_WINE_ENV is not set: run the tests through CTest");
-    LoadEnvironment(std::filesystem::path(folder) / "env");
+    std::ifstream in(std::filesystem::path(folder ? folder : "") / "env");
+    if (!in)
+        throw std::runtime_error("no Wine environment in VUROZUD_WINE_ENV: run the tests through CTest");
+    std::string word;
+    while (in >> word) {
+        const auto equals = word.find('=');
+        if (equals == std::string::npos)
+            continue;
+        std::string value = word.substr(equals + 1);
+        if (value.size() >= 2 && value.front() == '"')
+            value = value.substr(1, value.size() - 2);
+        setenv(word.substr(0, equals).c_str(), value.c_str(), 1);
+    }
     prefix_ = std::getenv("WINEPREFIX");
 }
 
-std::filesystem::path WineSession::DriveC() const { return prefix_ / "drive_c"; }
-std::filesystem::path WineSession::InstallFolder() const { return DriveC() / "program files" / "zodoraz"; }
-std::filesystem::path WineSession::JournalFile() const { return DriveC() / "active-desktop-journal.txt"; }
-
-void WineSession::SetLauncherWindowsVersion(const std::string& version) {
-    Wine({"reg", "add", "HKCU\\Software\\Wine\\AppDefaults\\vurozud.exe", "/v", "Version", "/d", version, "/f"});
-}
+std::filesystem::path WineSession::InstallFolder() const { return prefix_ / "drive_c" / "program files" / "zodoraz"; }
+std::filesystem::path WineSession::JournalFile() const { return prefix_ / "drive_c" / "active-desktop-journal.txt"; }
 
 ProgramResult WineSession::Wine(const std::vector<std::string>& arguments) {
     std::vector<std::string> command{"wine"};
@@ -115,62 +175,53 @@ ProgramResult WineSession::Probe(const std::vector<std::string>& arguments) {
     return Wine(command);
 }
 
-std::optional<WindowFacts> WineSession::FindWindow(const std::string& title) {
-    const ProgramResult answer = Probe({"window", title});
-    if (answer.ExitCode != 0)
-        return std::nullopt;
-    return WindowFacts{KeyValues(answer.Output)};
+void WineSession::Registry(const std::vector<std::string>& arguments) {
+    std::vector<std::string> command{"reg"};
+    command.insert(command.end(), arguments.begin(), arguments.end());
+    command.push_back("/f");
+    Wine(command);
 }
 
-WindowFacts WineSession::WaitForWindow(const std::string& title, std::chrono::milliseconds timeout) {
-    std::optional<WindowFacts> facts;
-    if (!WaitUntil([&] { return (facts = FindWindow(title)) && (*facts)["visible"] == "1"; }, timeout))
-        throw std::runtime_error("no visible window titled \"" + title + "\"");
-    return *facts;
+void WineSession::SetWindowsVersion(const std::string& version) {
+    Registry({"add", "HKCU\\Software\\Wine\\AppDefaults\\vurozud.exe", "/v", "Version", "/d", version});
 }
 
-bool WineSession::WaitForWindowGone(const std::string& title, std::chrono::milliseconds timeout) {
-    return WaitUntil([&] { return !FindWindow(title).has_value(); }, timeout);
+// Wine 8 reads the first; earlier versions read the second.
+void WineSession::SetDotsPerInch(int dotsPerInch) {
+    for (const char* key : {"HKCU\\Control Panel\\Desktop",
+                            "HKLM\\System\\CurrentControlSet\\Hardware Profiles\\Current\\Software\\Fonts"})
+        Registry({"add", key, "/v", "LogPixels", "/t", "REG_DWORD", "/d", std::to_string(dotsPerInch)});
 }
 
-int WineSession::CountWindows(const std::string& title) {
-    return std::stoi(KeyValues(Probe({"count", title}).Output).at("count"));
-}
-
-std::vector<ChildWindow> WineSession::Children(const std::string& title) {
-    std::vector<ChildWindow> children;
-    std::istringstream in(Probe({"children", title}).Output);
-    std::string line;
-    while (ReadLine(in, line)) {
-        if (line.rfind("child ", 0) != 0)
-            continue;
-        ChildWindow child;
-        const auto field = [&](const std::string& name) {
-            const auto start = line.find(name + "=") + name.size() + 1;
-            return line.substr(start, line.find(' ', start) - start);
-        };
-        child.ClassName = field("class");
-        child.Box = ParseRect(field("rect"));
-        child.Text = line.substr(line.find(" text=") + 6);
-        children.push_back(child);
+WindowFacts WineSession::Ask(const std::vector<std::string>& question) {
+    WindowFacts facts;
+    std::istringstream in(Probe(question).Output);
+    for (std::string line; std::getline(in, line);) {
+        line.erase(line.find_last_not_of('\r') + 1);
+        if (line.rfind("child=", 0) == 0)
+            facts.Children.push_back(line.substr(6));
+        else if (line.find('=') != std::string::npos)
+            facts.Fields[line.substr(0, line.find('='))] = line.substr(line.find('=') + 1);
     }
-    return children;
+    return facts;
 }
 
-std::map<std::string, std::string> WineSession::RegistryValue(const std::string& key, const std::string& name) {
-    return KeyValues(Probe({"regvalue", key, name}).Output);
+WindowFacts WineSession::WaitForWindow(const std::string& title, bool visible) {
+    WindowFacts facts;
+    if (!WaitUntil([&] {
+            facts = Ask({"window", title});
+            return facts["count"] != "0" && facts["visible"] == (visible ? "1" : "0");
+        }, 20s))
+        throw std::runtime_error("no " + std::string(visible ? "visible" : "hidden") + " window \"" + title + "\"");
+    return facts;
 }
 
-void WineSession::DeleteRegistryValue(const std::string& key, const std::string& name) {
-    Wine({"reg", "delete", "HKCU\\" + key, "/v", name, "/f"});
+bool WineSession::WaitForWindowGone(const std::string& title) {
+    return WaitUntil([&] { return Ask({"window", title})["count"] == "0"; });
 }
 
-void WineSession::SetBinaryRegistryValue(const std::string& key, const std::string& name, const std::string& hexBytes) {
-    Wine({"reg", "add", "HKCU\\" + key, "/v", name, "/t", "REG_BINARY", "/d", hexBytes, "/f"});
-}
-
-// Moves the pointer and waits until the X server has it there. (Not xdotool's --sync: it waits
-// for the pointer to move, which never happens when it is there already.)
+// Waits until the X server has the pointer there. (Not xdotool's --sync: it waits for the pointer to move,
+// which never happens when it is there already.)
 void WineSession::MovePointerTo(int x, int y) {
     RunProgram({"xdotool", "mousemove", std::to_string(x), std::to_string(y)});
     const std::string expected = "x:" + std::to_string(x) + " y:" + std::to_string(y) + " ";
@@ -185,56 +236,47 @@ void WineSession::ClickAt(int x, int y) {
 void WineSession::PressKey(const std::string& key) { RunProgram({"xdotool", "key", key}); }
 
 Screenshot WineSession::TakeScreenshot() {
-    const ProgramResult shot = RunProgram({"import", "-window", "root", "-depth", "8", "ppm:-"});
-    if (shot.ExitCode != 0)
-        throw std::runtime_error("import could not take a screenshot");
-    return Screenshot::FromPortablePixmap(shot.Output);
+    return Screenshot(RunProgram({"import", "-window", "root", "-depth", "8", "ppm:-"}).Output);
 }
 
-LauncherProcess::LauncherProcess(const std::vector<std::string>& extraEnvironment) {
-    WineSession& session = WineSession::Get();
-    std::vector<std::string> environment{std::string("ACTIVE_DESKTOP_JOURNAL=") + WineSession::kJournalWindowsPath};
-    environment.insert(environment.end(), extraEnvironment.begin(), extraEnvironment.end());
-    for (const std::string& assignment : environment) {
-        const auto equals = assignment.find('=');
-        const std::string name = assignment.substr(0, equals);
-        restoreEnvironment_.push_back(name);
-        setenv(name.c_str(), assignment.substr(equals + 1).c_str(), 1);
-    }
-    program_ = std::make_unique<BackgroundProgram>(std::vector<std::string>{"wine", VUROZUD_EXE});
-    window_ = session.WaitForWindow(kTitle);
+LauncherProcess::LauncherProcess(const std::vector<std::string>& extraEnvironment) : environment_(extraEnvironment) {
+    environment_.push_back("ACTIVE_DESKTOP_JOURNAL=c:\\active-desktop-journal.txt");
+    for (const std::string& assignment : environment_)
+        setenv(assignment.substr(0, assignment.find('=')).c_str(), assignment.substr(assignment.find('=') + 1).c_str(), 1);
+    const std::vector<std::string> command{"wine", VUROZUD_EXE};
+    if (posix_spawnp(&pid_, "wine", nullptr, nullptr, ArgumentVector(command).data(), environ) != 0)
+        throw std::runtime_error("cannot start wine");
+    window_ = WineSession::Get().WaitForWindow(kTitle);
     // Wine maps the X window just after the window turns visible; clicks before that are lost.
     std::this_thread::sleep_for(300ms);
 }
 
 LauncherProcess::~LauncherProcess() {
-    program_->Kill();
-    for (const std::string& name : restoreEnvironment_)
-        unsetenv(name.c_str());
-    // The next test starts from no launcher window at all.
-    WineSession::Get().WaitForWindowGone(kTitle);
+    if (Running()) {
+        kill(pid_, SIGKILL);
+        waitpid(pid_, nullptr, 0);
+    }
+    for (const std::string& assignment : environment_)
+        unsetenv(assignment.substr(0, assignment.find('=')).c_str());
+    WineSession::Get().WaitForWindowGone(kTitle); // the next test starts from no launcher at all
 }
 
-void LauncherProcess::ClickClient(int x, int y) {
-    const Rect client = window_.ClientRect();
-    WineSession::Get().ClickAt(client.Left + x, client.Top + y);
+void LauncherProcess::ClickClient(const Rect& box) {
+    const Rect client = window_.RectOf("client");
+    WineSession::Get().ClickAt({client.Left + box.Left, client.Top + box.Top, client.Left + box.Right,
+                                client.Top + box.Bottom});
 }
 
-void LauncherProcess::ClickCommand(const std::string& text) {
-    const Rect box = CommandBox(text);
-    ClickClient((box.Left + box.Right) / 2, (box.Top + box.Bottom) / 2);
+bool LauncherProcess::Running() {
+    int status = 0;
+    if (!exitCode_ && waitpid(pid_, &status, WNOHANG) == pid_)
+        exitCode_ = ExitCodeOf(status);
+    return !exitCode_;
 }
 
-Rect CommandBox(const std::string& text) {
-    // Twips at 15 to the pixel: left, top, width, height.
-    static const std::map<std::string, Rect> boxes{
-        {"Run Vurozud Tree Desktop", {300 / 15, 2520 / 15, 3345 / 15, 2775 / 15}},
-        {"Close Vurozud Tree Desktop", {480 / 15, 3120 / 15, 3135 / 15, 3375 / 15}},
-        {"Instructions and Controls", {240 / 15, 3720 / 15, 3285 / 15, 3975 / 15}},
-        {"Help and Support", {480 / 15, 4320 / 15, 3135 / 15, 4575 / 15}},
-        {"Exit This Menu", {480 / 15, 4920 / 15, 3135 / 15, 5175 / 15}},
-    };
-    return boxes.at(text);
+std::optional<int> LauncherProcess::WaitForExit(std::chrono::milliseconds timeout) {
+    WaitUntil([&] { return !Running(); }, timeout);
+    return exitCode_;
 }
 
 std::string ReadFile(const std::filesystem::path& path) {
@@ -246,17 +288,20 @@ std::string ReadFile(const std::filesystem::path& path) {
 
 void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
     std::filesystem::create_directories(path.parent_path());
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
 
-std::vector<std::string> JournalLines() {
-    std::vector<std::string> lines;
-    std::ifstream in(WineSession::Get().JournalFile());
-    std::string line;
-    while (std::getline(in, line))
-        lines.push_back(line);
-    return lines;
+std::vector<std::string> WaitForJournal(std::size_t lines) {
+    std::vector<std::string> journal;
+    WaitUntil([&] {
+        journal.clear();
+        std::ifstream in(WineSession::Get().JournalFile());
+        for (std::string line; std::getline(in, line);)
+            journal.push_back(line);
+        return journal.size() >= lines &&
+               (lines == 0 || journal.back() == "release" || journal.back().rfind("create ->", 0) == 0);
+    });
+    return journal;
 }
 
-} // namespace vurozud::wine
+} // namespace vurozud::test

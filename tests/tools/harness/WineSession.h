@@ -1,69 +1,84 @@
 #pragma once
-// The Wine session the end-to-end tests run in: the throwaway prefix and virtual display that
-// wine-env set up (named by VUROZUD_WINE_ENV), and what the tests do there from outside: start
-// the launcher, look at its windows, click with the real X pointer, take screenshots, read the
-// registry, the files and the Active Desktop journal.
+// The Wine session the end-to-end tests run in: the throwaway prefix and virtual display that wine-env
+// set up (named by VUROZUD_WINE_ENV), and what the tests do there from outside: start the launcher, ask the
+// probe about windows and registry values, click with the real X pointer, take screenshots, read the files
+// and the stand-in Active Desktop's journal.
 
-#include "Processes.h"
-#include "Screenshot.h"
+#include "Twips.h"
 
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <map>
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
-namespace vurozud::wine {
+#include <sys/types.h>
+
+namespace vurozud::test {
 
 using namespace std::chrono_literals;
+using Rect = PixelRect; // right and bottom exclusive
 
-// What the probe says about a top-level window.
-struct WindowFacts {
-    std::map<std::string, std::string> Fields;
-
-    const std::string& operator[](const std::string& key) const;
-    Rect ClientRect() const;  // screen coordinates
-    Rect WindowRect() const;  // screen coordinates, frame included
-    unsigned long Style() const;
+struct ProgramResult {
+    int ExitCode; // -1 when the program did not end normally
+    std::string Output;
 };
 
-struct ChildWindow {
-    std::string ClassName;
-    Rect Box; // screen coordinates
-    std::string Text;
+// Runs a Linux program to its end and collects its standard output.
+ProgramResult RunProgram(const std::vector<std::string>& arguments);
+
+// What the probe says: its fields, and for a window its children as "Class rect text".
+struct WindowFacts {
+    std::map<std::string, std::string> Fields;
+    std::vector<std::string> Children;
+
+    std::string operator[](const std::string& key) const { return Fields.contains(key) ? Fields.at(key) : ""; }
+    Rect RectOf(const std::string& key) const; // "window" or "client", screen coordinates
+    // A message box: the text of its labels, and where its one button is.
+    std::string Message() const;
+    Rect Button() const;
+};
+
+struct Colour {
+    std::uint8_t Red, Green, Blue;
+    bool operator==(const Colour&) const = default;
+};
+
+class Screenshot {
+public:
+    explicit Screenshot(const std::string& portablePixmap);
+    Colour At(int x, int y) const;
+    int Count(const Rect& area, Colour colour) const; // pixels of this colour in the area
+
+private:
+    int width_ = 0, height_ = 0;
+    std::string rgb_;
 };
 
 class WineSession {
 public:
     static WineSession& Get();
 
-    std::filesystem::path DriveC() const;
-    std::filesystem::path InstallFolder() const;  // c:\program files\zodoraz
-    std::filesystem::path JournalFile() const;    // where the stand-in Active Desktop writes
-    static constexpr const char* kJournalWindowsPath = "c:\\active-desktop-journal.txt";
-
-    // The Windows edition Wine shows the launcher ("win95" ... "win7").
-    void SetLauncherWindowsVersion(const std::string& version);
+    std::filesystem::path InstallFolder() const; // c:\program files\zodoraz
+    std::filesystem::path JournalFile() const;   // where the stand-in Active Desktop writes
 
     ProgramResult Wine(const std::vector<std::string>& arguments);
     ProgramResult Probe(const std::vector<std::string>& arguments);
+    void Registry(const std::vector<std::string>& arguments); // "reg" with these arguments, under HKCU
+    // The Windows edition Wine shows the launcher ("win95" ... "win7"), and the display's dots per inch.
+    void SetWindowsVersion(const std::string& version);
+    void SetDotsPerInch(int dotsPerInch);
 
-    std::optional<WindowFacts> FindWindow(const std::string& title);
-    WindowFacts WaitForWindow(const std::string& title, std::chrono::milliseconds timeout = 20s);
-    bool WaitForWindowGone(const std::string& title, std::chrono::milliseconds timeout = 10s);
-    int CountWindows(const std::string& title);
-    std::vector<ChildWindow> Children(const std::string& title);
+    // The probe's answer: "window TITLE" (count "0" when there is none), "regvalue KEY NAME", ...
+    WindowFacts Ask(const std::vector<std::string>& question);
+    WindowFacts WaitForWindow(const std::string& title, bool visible = true);
+    bool WaitForWindowGone(const std::string& title);
 
-    // The registry value under HKEY_CURRENT_USER, as the probe reports it ("type", "count", "data").
-    std::map<std::string, std::string> RegistryValue(const std::string& key, const std::string& name);
-    void DeleteRegistryValue(const std::string& key, const std::string& name);
-    void SetBinaryRegistryValue(const std::string& key, const std::string& name, const std::string& hexBytes);
-
-    // A real click of the X pointer at a point on the screen.
-    void ClickAt(int x, int y);
     void MovePointerTo(int x, int y);
+    void ClickAt(int x, int y);
+    void ClickAt(const Rect& box) { ClickAt((box.Left + box.Right) / 2, (box.Top + box.Bottom) / 2); }
     void PressKey(const std::string& key);
     Screenshot TakeScreenshot();
 
@@ -72,7 +87,7 @@ private:
     std::filesystem::path prefix_;
 };
 
-// A running launcher, started in the session with the journal switched on.
+// The launcher, started in the session with the journal switched on; killed when this object goes.
 class LauncherProcess {
 public:
     static constexpr const char* kTitle = "       Vurozud Tree Desktop Menu";
@@ -80,27 +95,27 @@ public:
     // extraEnvironment: NAME=VALUE pairs for this run (for example ACTIVE_DESKTOP_FAIL).
     explicit LauncherProcess(const std::vector<std::string>& extraEnvironment = {});
     ~LauncherProcess();
+    LauncherProcess(const LauncherProcess&) = delete;
+    LauncherProcess& operator=(const LauncherProcess&) = delete;
 
     const WindowFacts& Window() const { return window_; }
-    // A real click in the middle of a box given in client pixels.
-    void ClickClient(int x, int y);
-    void ClickCommand(const std::string& text);
-    std::optional<int> WaitForExit(std::chrono::milliseconds timeout = 10s) { return program_->WaitForExit(timeout); }
-    bool Running() { return program_->Running(); }
-    // The Linux process that runs the launcher, for what Linux can see of it (/proc).
-    pid_t LinuxPid() const { return program_->Pid(); }
+    void ClickClient(const Rect& box); // the middle of a box in client pixels
+    // The exit code once the launcher has ended within the time, nothing otherwise.
+    std::optional<int> WaitForExit(std::chrono::milliseconds timeout = 10s);
+    bool Running();
+    pid_t LinuxPid() const { return pid_; } // the Wine process of the launcher, for /proc
 
 private:
-    std::unique_ptr<BackgroundProgram> program_;
+    pid_t pid_;
+    std::optional<int> exitCode_;
     WindowFacts window_;
-    std::vector<std::string> restoreEnvironment_;
+    std::vector<std::string> environment_;
 };
-
-// The command lines' boxes in client pixels, as a user sees them.
-Rect CommandBox(const std::string& text);
 
 std::string ReadFile(const std::filesystem::path& path);
 void WriteFile(const std::filesystem::path& path, const std::string& bytes);
-std::vector<std::string> JournalLines();
+// The journal once it holds at least this many lines and the last call has ended (its object released,
+// or its creation refused), or as it stands after ten seconds.
+std::vector<std::string> WaitForJournal(std::size_t lines = 1);
 
-} // namespace vurozud::wine
+} // namespace vurozud::test

@@ -1,72 +1,45 @@
 #pragma once
-// Reads the launcher's picture files back, independently of the code that writes them, so that the
-// tests check the formats the system's loaders expect rather than the writer's own idea of them.
+// Reads the launcher's picture files back, independently of the code that writes them, so that the tests
+// check the formats the system's loaders expect rather than the writer's own idea of them.
 
 #include <cstdint>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
 #include <vector>
 
 namespace vurozud::test {
 
-using Bytes = std::vector<std::uint8_t>;
+struct ImageFile {
+    explicit ImageFile(const std::filesystem::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        if (!in)
+            throw std::runtime_error("cannot open " + path.string());
+        Bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
 
-Bytes ReadBytes(const std::filesystem::path& path);
+    std::vector<std::uint8_t> Bytes;
 
-std::uint16_t Word(const Bytes& bytes, std::size_t offset);
-std::uint32_t Dword(const Bytes& bytes, std::size_t offset);
-std::int32_t Long(const Bytes& bytes, std::size_t offset);
+    unsigned Byte(std::size_t at) const { return Bytes.at(at); }
+    unsigned Word(std::size_t at) const { return Byte(at) | Byte(at + 1) << 8; }
+    std::uint32_t Dword(std::size_t at) const { return Word(at) | static_cast<std::uint32_t>(Word(at + 2)) << 16; }
 
-struct Rgb {
-    int Red = 0;
-    int Green = 0;
-    int Blue = 0;
-};
-
-// One entry of an icon or cursor file's directory. For a cursor the two words that an icon uses
-// for planes and bits per pixel hold the hot spot.
-struct DirectoryEntry {
-    int Width = 0;
-    int Height = 0;
-    int ColourCount = 0;
-    int PlanesOrHotSpotX = 0;
-    int BitsOrHotSpotY = 0;
-    std::uint32_t BytesInResource = 0;
-    std::uint32_t ImageOffset = 0;
-};
-
-struct IconDirectory {
-    int Reserved = 0;
-    int Type = 0; // 1 icon, 2 cursor
-    std::vector<DirectoryEntry> Entries;
-};
-
-IconDirectory ReadIconDirectory(const Bytes& bytes);
-
-// The image of an icon or cursor: a bitmap info header, a colour table, the colour pixels and the
-// AND mask, both bottom row first. Coordinates below are from the top left corner.
-struct IconImage {
-    std::uint32_t HeaderSize = 0;
-    int Width = 0;
-    int DoubledHeight = 0;
-    int Planes = 0;
-    int BitsPerPixel = 0;
-    std::uint32_t Compression = 0;
-    std::uint32_t ColoursUsed = 0;
-    std::vector<Rgb> Palette;
-    std::size_t TotalSize = 0; // header, table, pixels and mask
-
-    std::vector<int> Indices;   // top row first
-    std::vector<bool> Masked;   // AND bit set: the screen shows through
-
-    int Height() const { return DoubledHeight / 2; }
-    int IndexAt(int x, int y) const { return Indices[static_cast<std::size_t>(y * Width + x)]; }
-    Rgb ColourAt(int x, int y) const { return Palette[static_cast<std::size_t>(IndexAt(x, y))]; }
-    // Outside the image counts as transparent: the screen is all there is.
-    bool IsTransparent(int x, int y) const {
-        return x < 0 || y < 0 || x >= Width || y >= Height() || Masked[static_cast<std::size_t>(y * Width + x)];
+    // For an icon or cursor file: the one image's header, its palette, its colour pixels and its AND mask,
+    // both stored bottom row first; x and y count from the top left corner.
+    std::size_t ImageAt() const { return Dword(18); }
+    unsigned BitsPerPixel() const { return Word(ImageAt() + 14); }
+    std::size_t PixelsAt() const { return ImageAt() + Dword(ImageAt()) + (4u << BitsPerPixel()); }
+    unsigned Index(int x, int y) const {
+        const unsigned bits = BitsPerPixel(), bit = static_cast<unsigned>(x) * bits;
+        const std::size_t row = PixelsAt() + static_cast<std::size_t>(31 - y) * (32 * bits / 8);
+        return Byte(row + bit / 8) >> (8 - bits - bit % 8) & ((1u << bits) - 1);
+    }
+    std::uint32_t Colour(int x, int y) const { return Dword(ImageAt() + Dword(ImageAt()) + 4 * Index(x, y)) & 0xFFFFFF; }
+    bool Transparent(int x, int y) const {
+        const std::size_t mask = PixelsAt() + 32 * 32 * BitsPerPixel() / 8 + static_cast<std::size_t>(31 - y) * 4;
+        return (Byte(mask + static_cast<std::size_t>(x) / 8) >> (7 - x % 8) & 1) != 0;
     }
 };
-
-IconImage ReadIconImage(const Bytes& bytes, std::size_t offset);
 
 } // namespace vurozud::test

@@ -2,30 +2,28 @@
 
 #include <gtest/gtest.h>
 
-namespace vurozud {
+namespace vurozud::test {
 namespace {
 
-TEST(FatalErrorText, SystemErrorCodesAreShownInDecimal) {
-    EXPECT_EQ(FatalErrorText(FailureCodeKind::Win32Error, 2, "The system cannot find the file specified.\r\n"),
-              "Run-time error '2':\r\n\r\nThe system cannot find the file specified.");
-    EXPECT_EQ(ErrorNumberText(FailureCodeKind::Win32Error, 4294967295u), "4294967295");
-}
-
-TEST(FatalErrorText, ComResultsAreShownSignedWithTheirHexadecimalCode) {
-    EXPECT_EQ(ErrorNumberText(FailureCodeKind::Hresult, 0x80004001), "-2147467263 (80004001)");
-    EXPECT_EQ(ErrorNumberText(FailureCodeKind::Hresult, 0x8002000B), "-2147352565 (8002000B)");
-    EXPECT_EQ(ErrorNumberText(FailureCodeKind::Hresult, 1), "1 (00000001)");
-}
-
-TEST(FatalErrorText, TrailingLineBreaksOfTheSystemTextAreDropped) {
-    EXPECT_EQ(FatalErrorText(FailureCodeKind::Hresult, 0x80004005, "Unspecified error\r\n \r\n"),
-              "Run-time error '-2147467259 (80004005)':\r\n\r\nUnspecified error");
-}
-
-TEST(FatalErrorText, AnUndescribedCodeStillNamesItsNumber) {
-    EXPECT_EQ(FatalErrorText(FailureCodeKind::Win32Error, 123456, ""), "Run-time error '123456':\r\n\r\nUnknown error");
-    EXPECT_EQ(FatalErrorText(FailureCodeKind::Win32Error, 7, "\r\n"), "Run-time error '7':\r\n\r\nUnknown error");
+TEST(FatalErrorText, NamesTheNumberInItsKindsFormAndTheDescriptionWithoutTrailingBreaks) {
+    const struct {
+        FailureCodeKind Kind;
+        std::uint32_t Code;
+        const char* Description;
+        const char* Text;
+    } cases[] = {
+        {FailureCodeKind::Win32Error, 2, "The system cannot find the file specified.\r\n",
+         "Run-time error '2':\r\n\r\nThe system cannot find the file specified."},
+        {FailureCodeKind::Win32Error, 4294967295u, "x", "Run-time error '4294967295':\r\n\r\nx"},
+        {FailureCodeKind::Hresult, 0x80004005, "Unspecified error\r\n \r\n",
+         "Run-time error '-2147467259 (80004005)':\r\n\r\nUnspecified error"},
+        {FailureCodeKind::Hresult, 1, "y", "Run-time error '1 (00000001)':\r\n\r\ny"},
+        {FailureCodeKind::Win32Error, 7, "\r\n", "Run-time error '7':\r\n\r\nUnknown error"},
+        {FailureCodeKind::Win32Error, 123456, "", "Run-time error '123456':\r\n\r\nUnknown error"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FatalErrorText(c.Kind, c.Code, c.Description), c.Text);
 }
 
 } // namespace
-} // namespace vurozud
+} // namespace vurozud::test

@@ -1,0 +1,3 @@
+#include "Check.h"
+
+int main() { return vurozud::test::RunTestCases(); }
