@@ -2,7 +2,7 @@
 // screen, the shell state rewritten on the Windows 95 family only, the wallpaper calls in the order the
 // shell needs them; and every failure on the way ending in the fatal error box.
 
-#include "WineSession.h"
+#include "Layout.h"
 
 #include <gtest/gtest.h>
 
@@ -17,8 +17,6 @@ const std::string kTemplate = "<html>\r\n  <embed src=tree.svg width=800 height=
                               "  <img WIDTH=800 HEIGHT=600><img width=800  height=600>\r\n</body>\n</html>";
 const std::string kPageFor1024x768 = "\r\n<html>\r\n  <embed src=tree.svg width=1024 height=768 name=tree>\r\n"
                                      "  <img WIDTH=800 HEIGHT=600><img width=800  height=600>\r\n</body>\n</html>\r\n";
-// Client pixels of the command lines at 96 dots per inch.
-const Rect kRun{20, 168, 223, 185}, kClose{32, 208, 209, 225}, kExit{32, 328, 209, 345};
 
 std::vector<std::string> Wallpaper(const std::string& path) {
     return {"create", "options 8,2,0", "wallpaper \"" + path + "\",0", "apply 7", "release"};
@@ -40,58 +38,55 @@ protected:
     WineSession& session_ = WineSession::Get();
 };
 
+// An edition, whether Run comes first, and how the launcher is ended: Close takes the wallpaper down, Exit and
+// the keyboard's close touch nothing; all three end the program at once.
 struct Edition {
     const char* Version;
-    bool Windows95Family;
+    bool Windows95Family, Run;
+    const char* End;
 };
 
 using RunCommand = Launcher<Edition>;
 
-TEST_P(RunCommand, WritesThePageRewritesTheShellStateOnlyOnThe95FamilyAndCloseTakesTheWallpaperDown) {
-    session_.SetWindowsVersion(GetParam().Version);
+TEST_P(RunCommand, WritesThePageAndRewritesTheShellStateOnlyOnThe95FamilyAndClosesAsAsked) {
+    const Edition& edition = GetParam();
+    session_.SetWindowsVersion(edition.Version);
     LauncherProcess launcher;
-    launcher.ClickClient(kRun);
-    EXPECT_EQ(WaitForJournal(), Wallpaper(kPage));
-    EXPECT_EQ(ReadFile(Page()), kPageFor1024x768);
+    std::vector<std::string> journal;
+    if (edition.Run) {
+        launcher.ClickClient(Pixels(kRun));
+        EXPECT_EQ(WaitForJournal(), journal = Wallpaper(kPage));
+        EXPECT_EQ(ReadFile(Page()), kPageFor1024x768);
+    }
     const auto value = session_.Ask({"regvalue", kShellKey, "ShellState"}).Fields;
-    if (GetParam().Windows95Family)
+    if (edition.Run && edition.Windows95Family)
         EXPECT_EQ(value, (std::map<std::string, std::string>{{"count", "28"}, {"data", kRecord}, {"type", "3"}}));
     else
         EXPECT_EQ(value.at("data"), kEarlierRecord);
 
-    launcher.ClickClient(kClose);
+    const std::string end = edition.End;
+    if (end == "keyboard") {
+        const Rect client = launcher.Window().RectOf("client");
+        session_.MovePointerTo(client.Left + 5, client.Top + 5);
+        session_.PressKey("alt+F4");
+    } else {
+        launcher.ClickClient(Pixels(end == "close" ? kClose : kExit));
+    }
     EXPECT_EQ(launcher.WaitForExit(), 0);
-    std::vector<std::string> both = Wallpaper(kPage), close = Wallpaper("");
-    both.insert(both.end(), close.begin(), close.end());
-    EXPECT_EQ(WaitForJournal(10), both);
+    if (end == "close")
+        for (const std::string& line : Wallpaper(""))
+            journal.push_back(line);
+    EXPECT_EQ(WaitForJournal(journal.size()), journal);
+    EXPECT_EQ(std::filesystem::exists(Page()), edition.Run);
 }
 
 INSTANTIATE_TEST_SUITE_P(Editions, RunCommand,
-                         ::testing::Values(Edition{"win95", true}, Edition{"win98", true}, Edition{"winme", true},
-                                           Edition{"nt40", false}, Edition{"win2k", false}, Edition{"winxp", false},
-                                           Edition{"win7", false}),
+                         ::testing::Values(Edition{"win95", true, true, "close"}, Edition{"win98", true, true, "exit"},
+                                           Edition{"winme", true, false, "close"},
+                                           Edition{"nt40", false, true, "keyboard"},
+                                           Edition{"win2k", false, false, "exit"}, Edition{"winxp", false, true, "close"},
+                                           Edition{"win7", false, false, "keyboard"}),
                          [](const auto& info) { return std::string(info.param.Version); });
-
-// Without a Run: Close takes the wallpaper down; Exit and the keyboard's close touch nothing. All end at once.
-using Ending = Launcher<const char*>;
-
-TEST_P(Ending, EndsTheProgramLeavingThePageAndTheShellStateAlone) {
-    session_.SetWindowsVersion("win98");
-    LauncherProcess launcher;
-    const std::string how = GetParam();
-    if (how == "keyboard") {
-        session_.MovePointerTo(launcher.Window().RectOf("client").Left + 5, launcher.Window().RectOf("client").Top + 5);
-        session_.PressKey("alt+F4");
-    } else {
-        launcher.ClickClient(how == "close" ? kClose : kExit);
-    }
-    EXPECT_EQ(launcher.WaitForExit(), 0);
-    EXPECT_EQ(WaitForJournal(how == "close" ? 5 : 0), how == "close" ? Wallpaper("") : std::vector<std::string>{});
-    EXPECT_FALSE(std::filesystem::exists(Page()));
-    EXPECT_EQ(ShellState(), kEarlierRecord);
-}
-
-INSTANTIATE_TEST_SUITE_P(Commands, Ending, ::testing::Values("close", "exit", "keyboard"));
 
 // What fails, the error number the box must name, and what the shell saw.
 struct Fault {
@@ -112,7 +107,7 @@ TEST_P(RunFailure, EndsInTheFatalErrorBoxNamingTheError) {
     if (noTemplate)
         std::filesystem::remove(session_.InstallFolder() / "bg1.htm");
     LauncherProcess launcher({std::string("ACTIVE_DESKTOP_FAIL=") + (noTemplate ? "" : fault.Injected)});
-    launcher.ClickClient(fault.Name == std::string("Close") ? kClose : kRun);
+    launcher.ClickClient(Pixels(fault.Name == std::string("Close") ? kClose : kRun));
     const WindowFacts box = session_.WaitForWindow("Menu");
     EXPECT_EQ(box["pid"], launcher.Window()["pid"]);
     EXPECT_EQ(box.Message().rfind("Run-time error '" + std::string(fault.ErrorNumber) + "':\\r\\n\\r\\n", 0), 0u)

@@ -1,7 +1,7 @@
 #pragma once
 // The Windows-side tests' own small runner. They are built with the program's compiler and thread model,
-// which has no std::mutex for GoogleTest; each file registers its cases, one process under Wine runs them all,
-// prints every failed check and ends with status 1 when any failed.
+// which has no std::mutex for GoogleTest; each file registers its cases, one process under Wine runs them
+// all, prints every failed check and ends with status 1 when any failed.
 
 #include <cstdio>
 #include <exception>
@@ -16,46 +16,26 @@ struct TestCase {
     void (*Body)();
 };
 
-inline std::vector<TestCase>& TestCases() {
-    static std::vector<TestCase> cases;
-    return cases;
-}
-
+inline std::vector<TestCase> testCases;
 inline int failedChecks = 0;
 
-inline void Fail(const char* file, int line, const std::string& what) {
-    std::printf("%s:%d: failed: %s\n", file, line, what.c_str());
+inline void Fail(const char* where, int line, const std::string& what) {
+    std::printf("%s:%d: failed: %s\n", where, line, what.c_str());
     ++failedChecks;
 }
 
 template <typename Actual, typename Expected>
 void CheckEqual(const Actual& actual, const Expected& expected, const char* what, const char* file, int line) {
-    if (actual == expected)
-        return;
     std::ostringstream text;
-    text << what << ": " << actual << " is not " << expected;
-    Fail(file, line, text.str());
-}
-
-inline int RunTestCases() {
-    for (const TestCase& test : TestCases()) {
-        const int before = failedChecks;
-        try {
-            test.Body();
-        } catch (const std::exception& error) {
-            Fail(test.Name, 0, std::string("exception: ") + error.what());
-        }
-        std::printf("%s %s\n", failedChecks == before ? "[       OK ]" : "[  FAILED  ]", test.Name);
-    }
-    std::fflush(stdout);
-    return failedChecks == 0 ? 0 : 1;
+    if (!(actual == expected))
+        Fail(file, line, (text << what << ": " << actual << " is not " << expected, text.str()));
 }
 
 } // namespace vurozud::test
 
 #define TEST_CASE(name)                                                                                                \
     void name();                                                                                                       \
-    const bool name##Registered = (vurozud::test::TestCases().push_back({#name, name}), true);                        \
+    const bool name##Registered = (vurozud::test::testCases.push_back({#name, name}), true);                          \
     void name()
 #define CHECK(condition) ((condition) ? void() : vurozud::test::Fail(__FILE__, __LINE__, #condition))
 #define CHECK_EQ(actual, expected) vurozud::test::CheckEqual(actual, expected, #actual, __FILE__, __LINE__)

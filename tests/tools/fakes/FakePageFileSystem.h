@@ -17,10 +17,7 @@
 
 namespace vurozud::test {
 
-inline constexpr std::uint32_t kErrorPathNotFound = 3; // ERROR_PATH_NOT_FOUND
-inline constexpr std::uint32_t kErrorSharingViolation = 32;
-inline constexpr std::uint32_t kErrorAlreadyExists = 183;
-inline constexpr std::uint32_t kErrorDiskFull = 112; // what an injected failure says
+inline constexpr std::uint32_t kErrorDiskFull = 112; // what a failure made by the test says
 
 class FakePageFileSystem : public PageFileSystem {
 public:
@@ -29,17 +26,15 @@ public:
     bool hasOneStepReplace = true; // false: the Windows 95 family
     std::set<std::size_t> failingSteps;
     std::vector<std::string> steps;
-    std::size_t openFiles = 0;
+    std::multiset<std::string> openFiles;
 
     std::unique_ptr<ByteSource> OpenForReading(const std::string& path) override {
         Step("OpenForReading", path);
-        return std::make_unique<Reader>(*this, path);
+        return std::make_unique<File>(*this, path);
     }
 
     std::string CreateUniqueFile(const std::string& folder) override {
-        Step("CreateUniqueFile");
-        if (!folders.contains(folder))
-            throw Failure::Win32(kErrorPathNotFound, "CreateUniqueFile");
+        Step("CreateUniqueFile", folder + "*");
         std::string path;
         do
             path = folder + "pg" + std::to_string(++lastUnique_) + ".tmp";
@@ -51,7 +46,7 @@ public:
     std::unique_ptr<PageFileWriter> OpenForWriting(const std::string& path) override {
         Step("OpenForWriting", path);
         files[path].clear();
-        return std::make_unique<Writer>(*this, path);
+        return std::make_unique<File>(*this, path);
     }
 
     void Replace(const std::string& from, const std::string& to) override {
@@ -65,7 +60,7 @@ public:
     void Move(const std::string& from, const std::string& to) override {
         Step("Move", from);
         if (files.contains(to))
-            throw Failure::Win32(kErrorAlreadyExists, "Move");
+            throw Failure::Win32(183, "Move"); // ERROR_ALREADY_EXISTS
         files[to] = files.at(from);
         files.erase(from);
     }
@@ -75,26 +70,26 @@ public:
         files.erase(path);
     }
 
-    // Names the step; fails it when asked to, or when a file it needs is missing or open.
+    // Names the step; fails it when the test asks, or as the system would: a missing file (or, for a path
+    // ending in *, folder) or one that is open.
     void Step(const std::string& name, const std::string& path = {}, const std::string& target = {}) {
         steps.push_back(name);
         if (failingSteps.contains(steps.size() - 1))
             throw Failure::Win32(kErrorDiskFull, name);
-        if (!path.empty() && !files.contains(path))
-            throw Failure::Win32(folders.contains(path.substr(0, path.rfind('\\') + 1)) ? kErrorFileNotFound
-                                                                                         : kErrorPathNotFound,
-                                 name);
+        const std::string folder = path.substr(0, path.rfind('\\') + 1);
+        if (!path.empty() && (path.back() == '*' ? !folders.contains(folder) : !files.contains(path)))
+            throw Failure::Win32(folders.contains(folder) ? kErrorFileNotFound : 3, name); // 3: path not found
         for (const std::string& file : {path, target})
-            if (!file.empty() && name != "OpenForReading" && open_.contains(file))
-                throw Failure::Win32(kErrorSharingViolation, name);
+            if (name != "OpenForReading" && openFiles.contains(file))
+                throw Failure::Win32(32, name); // ERROR_SHARING_VIOLATION
     }
 
 private:
-    struct Reader : ByteSource {
-        Reader(FakePageFileSystem& system, std::string path) : system(system), path(std::move(path)) {
-            system.Open(this->path);
+    struct File : PageFileWriter, ByteSource {
+        File(FakePageFileSystem& system, std::string path) : system(system), path(std::move(path)) {
+            system.openFiles.insert(this->path);
         }
-        ~Reader() override { system.Close(path); }
+        ~File() override { Close(); }
         std::size_t Read(std::span<char> buffer) override {
             system.Step("Read");
             const std::string& bytes = system.files.at(path);
@@ -103,42 +98,24 @@ private:
             offset += count;
             return count;
         }
-        FakePageFileSystem& system;
-        std::string path;
-        std::size_t offset = 0;
-    };
-
-    struct Writer : PageFileWriter {
-        Writer(FakePageFileSystem& system, std::string path) : system(system), path(std::move(path)) {
-            system.Open(this->path);
-        }
-        ~Writer() override { Commit(false); }
         void Write(std::span<const char> bytes) override {
             system.Step("Write");
             system.files.at(path).append(bytes.data(), bytes.size());
         }
-        void Commit() override { Commit(true); }
-        void Commit(bool step) {
-            if (step)
-                system.Step("Commit");
+        void Commit() override {
+            system.Step("Commit");
+            Close();
+        }
+        void Close() {
             if (std::exchange(open, false))
-                system.Close(path);
+                system.openFiles.erase(system.openFiles.find(path));
         }
         FakePageFileSystem& system;
         std::string path;
+        std::size_t offset = 0;
         bool open = true;
     };
 
-    void Open(const std::string& path) {
-        open_.insert(path);
-        ++openFiles;
-    }
-    void Close(const std::string& path) {
-        open_.erase(open_.find(path));
-        --openFiles;
-    }
-
-    std::multiset<std::string> open_;
     unsigned lastUnique_ = 0;
 };
 

@@ -9,7 +9,6 @@
 #include <thread>
 
 #include <fcntl.h>
-#include <poll.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -19,12 +18,15 @@ extern char** environ;
 namespace vurozud::test {
 namespace {
 
-std::vector<char*> ArgumentVector(const std::vector<std::string>& arguments) {
+pid_t Spawn(const std::vector<std::string>& arguments, const posix_spawn_file_actions_t* actions = nullptr) {
     std::vector<char*> argv;
     for (const std::string& argument : arguments)
         argv.push_back(const_cast<char*>(argument.c_str()));
     argv.push_back(nullptr);
-    return argv;
+    pid_t pid;
+    if (posix_spawnp(&pid, argv[0], actions, nullptr, argv.data(), environ) != 0)
+        throw std::runtime_error("cannot start " + arguments[0]);
+    return pid;
 }
 
 int ExitCodeOf(int status) { return WIFEXITED(status) ? WEXITSTATUS(status) : -1; }
@@ -48,48 +50,25 @@ Rect ParseRect(const std::string& text) {
 
 } // namespace
 
+// The output goes to a file, not a pipe: Wine may start a background service from inside the program, which
+// inherits the output and keeps it open for good, so only the end of the program says the answer is complete.
 ProgramResult RunProgram(const std::vector<std::string>& arguments) {
-    int pipeEnds[2];
-    if (pipe(pipeEnds) != 0)
-        throw std::runtime_error("pipe failed");
+    char path[] = "/tmp/vurozud-answer-XXXXXX";
+    const int output = mkstemp(path);
+    unlink(path);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
+    posix_spawn_file_actions_adddup2(&actions, output, STDOUT_FILENO);
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    pid_t pid;
-    const int spawned = posix_spawnp(&pid, arguments[0].c_str(), &actions, nullptr,
-                                     ArgumentVector(arguments).data(), environ);
+    const pid_t pid = Spawn(arguments, &actions);
     posix_spawn_file_actions_destroy(&actions);
-    close(pipeEnds[1]);
-    if (spawned != 0) {
-        close(pipeEnds[0]);
-        throw std::runtime_error("cannot start " + arguments[0]);
-    }
-    // Wine may start a background service from inside the program, which inherits the output and keeps it
-    // open for good: the end of the program, not the end of the output, ends the reading.
-    std::string output;
-    char buffer[4096];
     int status = 0;
-    for (bool ended = false;;) {
-        pollfd readable{pipeEnds[0], POLLIN, 0};
-        if (poll(&readable, 1, ended ? 0 : 50) > 0) {
-            const ssize_t count = read(pipeEnds[0], buffer, sizeof buffer);
-            if (count > 0) {
-                output.append(buffer, static_cast<std::size_t>(count));
-                continue;
-            }
-            if (count == 0 || errno != EINTR)
-                break;
-        } else if (ended) {
-            break;
-        }
-        ended = ended || waitpid(pid, &status, WNOHANG) == pid;
-    }
-    close(pipeEnds[0]);
     while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
     }
-    return {ExitCodeOf(status), output};
+    std::string text(static_cast<std::size_t>(lseek(output, 0, SEEK_END)), '\0');
+    text.resize(static_cast<std::size_t>(std::max<ssize_t>(pread(output, text.data(), text.size(), 0), 0)));
+    close(output);
+    return {ExitCodeOf(status), text};
 }
 
 Rect WindowFacts::RectOf(const std::string& key) const { return ParseRect(Fields.at(key)); }
@@ -121,11 +100,10 @@ Screenshot::Screenshot(const std::string& portablePixmap) {
 }
 
 Colour Screenshot::At(int x, int y) const {
-    if (x < 0 || y < 0 || x >= width_ || y >= height_)
+    const auto at = [&](int i) { return static_cast<std::uint8_t>(rgb_.at((std::size_t(y) * width_ + x) * 3 + i)); };
+    if (x < 0 || x >= width_)
         throw std::out_of_range("pixel outside the screen");
-    const std::size_t at = (static_cast<std::size_t>(y) * width_ + x) * 3;
-    return {static_cast<std::uint8_t>(rgb_[at]), static_cast<std::uint8_t>(rgb_[at + 1]),
-            static_cast<std::uint8_t>(rgb_[at + 2])};
+    return {at(0), at(1), at(2)};
 }
 
 int Screenshot::Count(const Rect& area, Colour colour) const {
@@ -163,23 +141,15 @@ WineSession::WineSession() {
 std::filesystem::path WineSession::InstallFolder() const { return prefix_ / "drive_c" / "program files" / "zodoraz"; }
 std::filesystem::path WineSession::JournalFile() const { return prefix_ / "drive_c" / "active-desktop-journal.txt"; }
 
-ProgramResult WineSession::Wine(const std::vector<std::string>& arguments) {
-    std::vector<std::string> command{"wine"};
-    command.insert(command.end(), arguments.begin(), arguments.end());
-    return RunProgram(command);
+ProgramResult WineSession::Probe(std::vector<std::string> arguments) {
+    arguments.insert(arguments.begin(), {"wine", WINPROBE_EXE});
+    return RunProgram(arguments);
 }
 
-ProgramResult WineSession::Probe(const std::vector<std::string>& arguments) {
-    std::vector<std::string> command{WINPROBE_EXE};
-    command.insert(command.end(), arguments.begin(), arguments.end());
-    return Wine(command);
-}
-
-void WineSession::Registry(const std::vector<std::string>& arguments) {
-    std::vector<std::string> command{"reg"};
-    command.insert(command.end(), arguments.begin(), arguments.end());
-    command.push_back("/f");
-    Wine(command);
+void WineSession::Registry(std::vector<std::string> arguments) {
+    arguments.insert(arguments.begin(), {"wine", "reg"});
+    arguments.push_back("/f");
+    RunProgram(arguments);
 }
 
 void WineSession::SetWindowsVersion(const std::string& version) {
@@ -243,9 +213,7 @@ LauncherProcess::LauncherProcess(const std::vector<std::string>& extraEnvironmen
     environment_.push_back("ACTIVE_DESKTOP_JOURNAL=c:\\active-desktop-journal.txt");
     for (const std::string& assignment : environment_)
         setenv(assignment.substr(0, assignment.find('=')).c_str(), assignment.substr(assignment.find('=') + 1).c_str(), 1);
-    const std::vector<std::string> command{"wine", VUROZUD_EXE};
-    if (posix_spawnp(&pid_, "wine", nullptr, nullptr, ArgumentVector(command).data(), environ) != 0)
-        throw std::runtime_error("cannot start wine");
+    pid_ = Spawn({"wine", VUROZUD_EXE});
     window_ = WineSession::Get().WaitForWindow(kTitle);
     // Wine maps the X window just after the window turns visible; clicks before that are lost.
     std::this_thread::sleep_for(300ms);

@@ -64,9 +64,8 @@ public:
     std::filesystem::path InstallFolder() const; // c:\program files\zodoraz
     std::filesystem::path JournalFile() const;   // where the stand-in Active Desktop writes
 
-    ProgramResult Wine(const std::vector<std::string>& arguments);
-    ProgramResult Probe(const std::vector<std::string>& arguments);
-    void Registry(const std::vector<std::string>& arguments); // "reg" with these arguments, under HKCU
+    ProgramResult Probe(std::vector<std::string> arguments);
+    void Registry(std::vector<std::string> arguments); // Wine's "reg" with these arguments, forced
     // The Windows edition Wine shows the launcher ("win95" ... "win7"), and the display's dots per inch.
     void SetWindowsVersion(const std::string& version);
     void SetDotsPerInch(int dotsPerInch);

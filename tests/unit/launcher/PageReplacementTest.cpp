@@ -12,54 +12,46 @@ const std::string kTemplate = kFolder + "bg1.htm";
 const std::string kPage = kFolder + "bg2.htm";
 
 // A template of several reads and writes, so that failures can strike in the middle of the page.
-std::string LongTemplate() {
+const std::string kTemplateBytes = [] {
     std::string bytes;
     for (int line = 0; line < 12000; ++line)
         bytes += "<img src=\"star" + std::to_string(line) + ".gif\" width=800 height=600>\r\n";
     return bytes;
-}
-
-const std::string kTemplateBytes = LongTemplate();
+}();
 const std::string kNewPage = ReferencePageTransform(kTemplateBytes, "1024", "768");
 const std::string kOldPage = "\r\n<body width=640 height=480>\r\n";
 
-struct Setting {
-    bool HasOneStepReplace, HasPreviousPage;
-};
-constexpr Setting kSettings[] = {{true, true}, {true, false}, {false, true}, {false, false}};
-
-FakePageFileSystem Files(const Setting& setting) {
+// Settings 0 and 1 have the one-step replacement, 2 and 3 (the Windows 95 family) do not; 0 and 2 have a
+// previous page.
+FakePageFileSystem Files(int setting) {
     FakePageFileSystem files;
     files.folders = {kFolder};
     files.files[kTemplate] = kTemplateBytes;
-    if (setting.HasPreviousPage)
+    if (setting % 2 == 0)
         files.files[kPage] = kOldPage;
-    files.hasOneStepReplace = setting.HasOneStepReplace;
+    files.hasOneStepReplace = setting < 2;
     return files;
 }
 
 void Replace(FakePageFileSystem& files) { ReplaceDesktopPage(files, kTemplate, kPage, "1024", "768"); }
 
-std::map<std::string, std::string> Only(const std::string& page) {
-    return {{kTemplate, kTemplateBytes}, {kPage, page}};
-}
-
 TEST(PageReplacement, WritesTheTransformedPageFlushedAndNothingElseEveryTime) {
-    for (const Setting& setting : kSettings) {
+    for (int setting = 0; setting < 4; ++setting) {
         FakePageFileSystem files = Files(setting);
         for (int run = 0; run < 2; ++run) { // the second time over the page just written
             files.steps.clear();
             Replace(files);
-            EXPECT_TRUE(files.files == Only(kNewPage)) << setting.HasOneStepReplace << setting.HasPreviousPage;
-            EXPECT_EQ(files.openFiles, 0u);
-            const auto commit = std::find(files.steps.begin(), files.steps.end(), "Commit");
-            EXPECT_LT(commit, std::find(files.steps.begin(), files.steps.end(), setting.HasOneStepReplace ? "Replace" : "Move"));
+            EXPECT_TRUE(files.files == (std::map<std::string, std::string>{{kTemplate, kTemplateBytes}, {kPage, kNewPage}}))
+                << setting;
+            EXPECT_EQ(files.openFiles.size(), 0u);
+            const auto step = [&](const char* name) { return std::find(files.steps.begin(), files.steps.end(), name); };
+            EXPECT_LT(step("Commit"), step(setting < 2 ? "Replace" : "Move"));
         }
     }
 }
 
 TEST(PageReplacement, WithoutATemplateTouchesNothing) {
-    FakePageFileSystem files = Files(kSettings[0]);
+    FakePageFileSystem files = Files(0);
     files.files.erase(kTemplate);
     try {
         Replace(files);
@@ -75,19 +67,19 @@ TEST(PageReplacement, WithoutATemplateTouchesNothing) {
 // is left and every file is closed. Only clearing the old page away after the new one is in place may fail
 // unreported: the page is right then, and the old copy harms nothing.
 TEST(PageReplacement, AFailureAtAnyStepKeepsThePreviousPageAndLeavesNothingBehind) {
-    for (const Setting& setting : kSettings) {
+    for (int setting = 0; setting < 4; ++setting) {
         FakePageFileSystem clean = Files(setting);
         Replace(clean);
         ASSERT_GT(std::count(clean.steps.begin(), clean.steps.end(), "Write"), 1);
         for (std::size_t failing = 0; failing < clean.steps.size(); ++failing) {
-            SCOPED_TRACE(std::to_string(failing) + " " + clean.steps[failing] + " in setting " +
-                         std::to_string(&setting - kSettings));
+            SCOPED_TRACE(clean.steps[failing] + " (step " + std::to_string(failing) + ") in setting " +
+                         std::to_string(setting));
             FakePageFileSystem files = Files(setting);
             files.failingSteps = {failing};
             const auto before = files.files;
             try {
                 Replace(files);
-                ASSERT_TRUE(!setting.HasOneStepReplace && failing + 1 == clean.steps.size()) << "no failure";
+                ASSERT_TRUE(setting >= 2 && failing + 1 == clean.steps.size()) << "no failure";
                 EXPECT_EQ(files.files.at(kPage), kNewPage);
                 EXPECT_EQ(files.files.size(), 3u);
             } catch (const Failure& failure) {
@@ -95,7 +87,7 @@ TEST(PageReplacement, AFailureAtAnyStepKeepsThePreviousPageAndLeavesNothingBehin
                 EXPECT_EQ(failure.Operation(), clean.steps[failing]);
                 EXPECT_TRUE(files.files == before);
             }
-            EXPECT_EQ(files.openFiles, 0u);
+            EXPECT_EQ(files.openFiles.size(), 0u);
         }
     }
 }
@@ -103,10 +95,10 @@ TEST(PageReplacement, AFailureAtAnyStepKeepsThePreviousPageAndLeavesNothingBehin
 // Moving the new page in fails, and so does putting the old one back: the old page stays whole under its
 // aside name, and the failed move in is what is reported.
 TEST(PageReplacement, WhenNeitherMoveWorksTheOldPageSurvivesAside) {
-    FakePageFileSystem clean = Files(kSettings[2]);
+    FakePageFileSystem clean = Files(2);
     Replace(clean);
     const std::size_t moveIn = clean.steps.size() - 2; // aside, in, delete aside
-    FakePageFileSystem files = Files(kSettings[2]);
+    FakePageFileSystem files = Files(2);
     files.failingSteps = {moveIn, moveIn + 1};
     try {
         Replace(files);

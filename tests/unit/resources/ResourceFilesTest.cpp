@@ -36,25 +36,18 @@ TEST(ResourceFiles, TheIconAndTheCursorHoldOne32By32ImageOfTheirDepth) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
         const ImageFile file(fs::path(RESOURCES_DIR) / c.Name);
-        EXPECT_EQ(file.Word(0), 0u);
-        EXPECT_EQ(file.Word(2), c.Type);
-        EXPECT_EQ(file.Word(4), 1u);
-        EXPECT_EQ(file.Byte(6), 32u);
-        EXPECT_EQ(file.Byte(7), 32u);
-        EXPECT_EQ(file.Byte(8), c.Colours);
-        EXPECT_EQ(file.Word(10), c.PlanesOrHotSpotX);
-        EXPECT_EQ(file.Word(12), c.BitsOrHotSpotY);
-        EXPECT_EQ(file.ImageAt(), 22u);
-        const std::uint32_t size = 40 + (4u << c.BitsPerPixel) + 32 * 32 * c.BitsPerPixel / 8 + 32 * 4;
-        EXPECT_EQ(file.Dword(14), size);
-        EXPECT_EQ(file.Bytes.size(), 22u + size);
-        const std::size_t header = file.ImageAt();
-        EXPECT_EQ(file.Dword(header), 40u);
-        EXPECT_EQ(file.Dword(header + 4), 32u);
-        EXPECT_EQ(file.Dword(header + 8), 64u); // colour pixels and mask together
-        EXPECT_EQ(file.Word(header + 12), 1u);
-        EXPECT_EQ(file.BitsPerPixel(), c.BitsPerPixel);
-        EXPECT_EQ(file.Dword(header + 16), 0u);
+        const std::size_t image = file.ImageAt();
+        const std::size_t size = 40 + (4u << c.BitsPerPixel) + 32 * 32 * c.BitsPerPixel / 8 + 32 * 4;
+        // The directory: reserved, type, count; width, height, colours; two words; the image's size and offset.
+        EXPECT_EQ((std::vector<std::size_t>{file.Word(0), file.Word(2), file.Word(4), file.Byte(6), file.Byte(7),
+                                            file.Byte(8), file.Word(10), file.Word(12), file.Dword(14), image}),
+                  (std::vector<std::size_t>{0, c.Type, 1, 32, 32, c.Colours, c.PlanesOrHotSpotX, c.BitsOrHotSpotY,
+                                            size, 22}));
+        EXPECT_EQ(file.Bytes.size(), 22 + size);
+        // The image's header: its size, width, doubled height (pixels and mask), planes, depth, compression.
+        EXPECT_EQ((std::vector<std::size_t>{file.Dword(image), file.Dword(image + 4), file.Dword(image + 8),
+                                            file.Word(image + 12), file.BitsPerPixel(), file.Dword(image + 16)}),
+                  (std::vector<std::size_t>{40, 32, 64, 1, c.BitsPerPixel, 0}));
         for (int y = 0; y < 32; ++y)
             for (int x = 0; x < 32; ++x)
                 if (file.Transparent(x, y)) {
@@ -71,19 +64,14 @@ TEST(ResourceFiles, TheIconAndTheCursorHoldOne32By32ImageOfTheirDepth) {
 
 TEST(ResourceFiles, ThePreviewIs180By135PixelsOf24BitsUncompressedBottomUp) {
     const ImageFile file(fs::path(RESOURCES_DIR) / "preview.bmp");
-    const std::uint32_t rowBytes = 180 * 3, pixels = rowBytes * 135;
-    EXPECT_EQ(file.Word(0), 0x4D42u); // "BM"
-    EXPECT_EQ(file.Dword(2), file.Bytes.size());
-    EXPECT_EQ(file.Dword(10), 54u);
-    EXPECT_EQ(file.Dword(14), 40u);
-    EXPECT_EQ(file.Dword(18), 180u);
-    EXPECT_EQ(file.Dword(22), 135u); // positive: bottom row first
-    EXPECT_EQ(file.Word(26), 1u);
-    EXPECT_EQ(file.Word(28), 24u);
-    EXPECT_EQ(file.Dword(30), 0u);
+    const std::size_t pixels = 180 * 3 * 135; // rows of 540 bytes need no padding
+    // "BM", the file's size, the pixels' offset; the header's size, width, height (positive: bottom row first),
+    // planes, depth, compression, colour table; the pixels' size, given or left 0.
+    EXPECT_EQ((std::vector<std::size_t>{file.Word(0), file.Dword(2), file.Dword(10), file.Dword(14), file.Dword(18),
+                                        file.Dword(22), file.Word(26), file.Word(28), file.Dword(30), file.Dword(46)}),
+              (std::vector<std::size_t>{0x4D42, 54 + pixels, 54, 40, 180, 135, 1, 24, 0, 0}));
     EXPECT_TRUE(file.Dword(34) == 0 || file.Dword(34) == pixels);
-    EXPECT_EQ(file.Dword(46), 0u);
-    EXPECT_EQ(file.Bytes.size(), 54u + pixels);
+    EXPECT_EQ(file.Bytes.size(), 54 + pixels);
 }
 
 } // namespace

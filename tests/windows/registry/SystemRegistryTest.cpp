@@ -33,40 +33,31 @@ void RemoveTestKeys() {
         RegDeleteKeyA(HKEY_CURRENT_USER, (kKey + below).c_str());
 }
 
-// Each kind is stored with its own registry type, every missing level of the key being created.
-TEST_CASE(EveryKindOfValueIsStoredWithItsType) {
+// Each kind is stored with its own registry type, every missing level of the key being created; a delete takes
+// the value and leaves the key, and below a missing key it answers false and creates nothing.
+TEST_CASE(EveryKindOfValueIsStoredWithItsTypeAndDeletedAgain) {
     clsRegistry registry(SystemRegistry());
+    const std::u16string key = u"Software\\Vurozud Registry Test\\One\\Two";
     const struct {
         TaggedValue Value;
         std::int32_t Flag;
         const char* Stored;
     } cases[] = {
-        {std::int16_t{-1}, 0, "4:ffffffff"},  {std::uint8_t{255}, 0, "4:ff000000"}, {std::int32_t{0x12345678}, 0, "4:78563412"},
-        {u"abc", 0, "1:61626300"},           {u"abc", 1, "2:61626300"},          {u"a\0b\0"s, 2, "7:6100620000"},
-        {u"", 0, "1:00"},                    {ByteArray{0, 0x80, 0xFF}, 0, "3:0080ff"}, {2.5f, 0, "no value"},
+        {std::int16_t{-1}, 0, "4:ffffffff"}, {std::uint8_t{255}, 0, "4:ff000000"}, {std::int32_t{0x12345678}, 0, "4:78563412"},
+        {u"abc", 0, "1:61626300"},          {u"abc", 1, "2:61626300"},          {u"a\0b\0"s, 2, "7:6100620000"},
+        {u"", 0, "1:00"},                   {ByteArray{0, 0x80, 0xFF}, 0, "3:0080ff"}, {2.5f, 0, "no value"},
     };
     for (const auto& c : cases) {
         RemoveTestKeys();
-        CHECK_EQ(registry.SetRegistryValue(kHkeyCurrentUser, u"Software\\Vurozud Registry Test\\One\\Two", u"Value",
-                                           c.Value, 8, c.Flag), -1);
+        CHECK_EQ(registry.SetRegistryValue(kHkeyCurrentUser, key, u"Value", c.Value, 8, c.Flag), -1);
         CHECK_EQ(Stored(kKey + "\\One\\Two", "Value"), c.Stored);
     }
-    RemoveTestKeys();
-}
-
-// A delete takes the one value and leaves the key; below a missing key it answers false and creates nothing.
-TEST_CASE(DeletingTakesTheValueOnly) {
-    RemoveTestKeys();
-    clsRegistry registry(SystemRegistry());
-    const std::u16string key = u"Software\\Vurozud Registry Test";
-    registry.SetRegistryValue(kHkeyCurrentUser, key, u"Doomed", std::int32_t{1}, 3);
     registry.SetRegistryValue(kHkeyCurrentUser, key, u"Kept", std::int32_t{2}, 3);
-    CHECK_EQ(registry.DeleteRegistryValueOrKey(kHkeyCurrentUser, key, u"Doomed"), -1);
-    CHECK_EQ(registry.DeleteRegistryValueOrKey(kHkeyCurrentUser, key, u"Doomed"), 0);
-    CHECK_EQ(Stored(kKey, "Doomed"), "no value");
-    CHECK_EQ(Stored(kKey, "Kept"), "4:02000000");
-    CHECK_EQ(registry.DeleteRegistryValueOrKey(kHkeyCurrentUser, key + u"\\One\\Two", u"Kept"), 0);
-    CHECK_EQ(Stored(kKey + "\\One", "Kept"), "no key");
+    CHECK_EQ(registry.DeleteRegistryValueOrKey(kHkeyCurrentUser, key, u"Kept"), -1);
+    CHECK_EQ(registry.DeleteRegistryValueOrKey(kHkeyCurrentUser, key, u"Kept"), 0);
+    CHECK_EQ(Stored(kKey + "\\One\\Two", "Kept"), "no value");
+    CHECK_EQ(registry.DeleteRegistryValueOrKey(kHkeyCurrentUser, key + u"\\Three", u"Kept"), 0);
+    CHECK_EQ(Stored(kKey + "\\One\\Two\\Three", "Kept"), "no key");
     RemoveTestKeys();
 }
 
