@@ -27,11 +27,14 @@ public:
     std::set<std::size_t> failingSteps;
     std::vector<std::string> steps;
     std::multiset<std::string> openFiles;
+    std::set<std::string> readOnly;
 
     std::unique_ptr<ByteSource> OpenForReading(const std::string& path) override {
         Step("OpenForReading", path);
         return std::make_unique<File>(*this, path);
     }
+
+    bool IsReadOnly(const std::string& path) override { return readOnly.contains(path); }
 
     std::string CreateUniqueFile(const std::string& folder) override {
         Step("CreateUniqueFile", folder + "*");

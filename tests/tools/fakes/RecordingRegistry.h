@@ -46,27 +46,21 @@ public:
     std::set<RegistryKey> OpenKeys;
     int UnownedCloses = 0; // closes of a handle not handed out, or closed already
 
-    RegistryStatus CreateKey(RegistryKey key, const std::string& subKey, std::uint32_t reserved, const char* keyClass,
-                             std::uint32_t options, std::uint32_t accessMask, const SecurityAttributes* security,
-                             RegistryKey* result, std::uint32_t* disposition) override {
-        const bool plain = reserved == 0 && !keyClass && options == 0 && result && disposition;
-        const bool inherit = security && security->Length == 12 && !security->SecurityDescriptor &&
-                             security->InheritHandle;
-        return HandOut("create " + Hex(key) + " " + subKey + " " + Hex(accessMask) + (inherit ? " inherit" : "") +
-                           (plain ? "" : " odd"),
-                       kCreatedKey, result);
+    RegistryStatus CreateKey(RegistryKey key, const std::string& subKey, std::uint32_t accessMask, bool inheritHandle,
+                             RegistryKey& created) override {
+        return HandOut("create " + Hex(key) + " " + subKey + " " + Hex(accessMask) + (inheritHandle ? " inherit" : ""),
+                       kCreatedKey, created);
     }
 
-    RegistryStatus SetValue(RegistryKey key, const std::string& valueName, std::uint32_t reserved,
-                            RegistryValueType type, const std::uint8_t* data, std::uint32_t count) override {
+    RegistryStatus SetValue(RegistryKey key, const std::string& valueName, RegistryValueType type,
+                            std::span<const std::uint8_t> data) override {
         return Answer("set " + Hex(key) + " " + valueName + " " + Hex(static_cast<std::uint32_t>(type)) + " " +
-                      Hex({data, count}) + (reserved == 0 ? "" : " odd"));
+                      Hex(data));
     }
 
-    RegistryStatus OpenKey(RegistryKey key, const std::string& subKey, std::uint32_t options, std::uint32_t accessMask,
-                           RegistryKey* result) override {
-        return HandOut("open " + Hex(key) + " " + subKey + " " + Hex(accessMask) + (options == 0 ? "" : " odd"),
-                       kOpenedKey, result);
+    RegistryStatus OpenKey(RegistryKey key, const std::string& subKey, std::uint32_t accessMask,
+                           RegistryKey& opened) override {
+        return HandOut("open " + Hex(key) + " " + subKey + " " + Hex(accessMask), kOpenedKey, opened);
     }
 
     RegistryStatus DeleteValue(RegistryKey key, const std::string& valueName) override {
@@ -98,12 +92,11 @@ private:
         return found == Status.end() ? kRegistrySuccess : found->second;
     }
 
-    RegistryStatus HandOut(const std::string& line, RegistryKey key, RegistryKey* result) {
+    RegistryStatus HandOut(const std::string& line, RegistryKey key, RegistryKey& result) {
         const RegistryStatus status = Answer(line);
         if (status == kRegistrySuccess)
             OpenKeys.insert(key);
-        if (result) // a refused handle is nothing to close
-            *result = status == kRegistrySuccess ? key : 0x0BADBAD0;
+        result = status == kRegistrySuccess ? key : 0x0BADBAD0; // a refused handle is nothing to close
         return status;
     }
 };

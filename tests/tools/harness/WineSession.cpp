@@ -138,7 +138,7 @@ WineSession::WineSession() {
     prefix_ = std::getenv("WINEPREFIX");
 }
 
-std::filesystem::path WineSession::InstallFolder() const { return prefix_ / "drive_c" / "program files" / "zodoraz"; }
+std::filesystem::path WineSession::InstallFolder() const { return prefix_ / "drive_c" / "Program Files" / "zodoraz"; }
 std::filesystem::path WineSession::JournalFile() const { return prefix_ / "drive_c" / "active-desktop-journal.txt"; }
 
 ProgramResult WineSession::Probe(std::vector<std::string> arguments) {

@@ -5,22 +5,38 @@
 namespace vurozud::test {
 namespace {
 
+class LauncherLayout : public ::testing::TestWithParam<int> {
+protected:
+    DisplayScale Scale() const { return {GetParam(), GetParam()}; }
+};
+
+// Every edge rounded down from twips on its own; fonts to the nearest pixel: 8.25 points are 11, 14 and 17.
+TEST_P(LauncherLayout, FollowsTheDisplaysScale) {
+    const int pixels[][3] = {{245, 369, 11}, {306, 461, 14}, {367, 553, 17}};
+    const int* expected = pixels[(GetParam() - 96) / 24];
+    const PixelSize client = ToPixels(kLauncherClientSize, Scale());
+    EXPECT_EQ((std::vector<int>{client.Width, client.Height, PointsToPixels(kCommandLineFont.Points, GetParam())}),
+              (std::vector<int>(expected, expected + 3)));
+}
+
 // A click belongs to the line whose box holds it, right and bottom edges excluded, and to no other.
-TEST(LauncherLayout, EachLineAnswersForItsOwnBoxOnly) {
+TEST_P(LauncherLayout, EachLineAnswersForItsOwnBoxOnly) {
     for (const CommandLine& line : kCommandLines) {
-        const PixelRect box = ToPixels(line.Box);
+        const PixelRect box = ToPixels(line.Box, Scale());
         for (const PixelPoint inside : {PixelPoint{box.Left, box.Top}, PixelPoint{box.Right - 1, box.Bottom - 1},
                                         PixelPoint{(box.Left + box.Right) / 2, (box.Top + box.Bottom) / 2}})
-            EXPECT_EQ(CommandAt(inside), line.Command) << line.Text;
+            EXPECT_EQ(CommandAt(inside, Scale()), line.Command) << line.Text;
         for (const PixelPoint outside : {PixelPoint{box.Right, box.Top}, PixelPoint{box.Left, box.Bottom},
                                          PixelPoint{box.Left - 1, box.Top}, PixelPoint{box.Left, box.Top - 1}})
-            EXPECT_NE(CommandAt(outside), line.Command) << line.Text;
+            EXPECT_NE(CommandAt(outside, Scale()), line.Command) << line.Text;
     }
-    const PixelRect picture = ToPixels(kPicture1);
-    EXPECT_EQ(CommandAt({(picture.Left + picture.Right) / 2, (picture.Top + picture.Bottom) / 2}), std::nullopt);
+    const PixelRect picture = ToPixels(kPicture1, Scale());
+    EXPECT_EQ(CommandAt({picture.Left, picture.Bottom - 1}, Scale()), std::nullopt);
     for (const Rule& rule : kRules)
-        EXPECT_EQ(CommandAt({ToPixels(rule.Left + rule.Right) / 2, ToPixels(rule.Y)}), std::nullopt);
+        EXPECT_EQ(CommandAt({ToPixelsX(rule.Left, Scale()), ToPixelsY(rule.Y, Scale())}, Scale()), std::nullopt);
 }
+
+INSTANTIATE_TEST_SUITE_P(DotsPerInch, LauncherLayout, ::testing::Values(96, 120, 144));
 
 } // namespace
 } // namespace vurozud::test

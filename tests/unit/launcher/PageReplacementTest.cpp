@@ -50,17 +50,25 @@ TEST(PageReplacement, WritesTheTransformedPageFlushedAndNothingElseEveryTime) {
     }
 }
 
-TEST(PageReplacement, WithoutATemplateTouchesNothing) {
-    FakePageFileSystem files = Files(0);
-    files.files.erase(kTemplate);
-    try {
-        Replace(files);
-        ADD_FAILURE() << "no failure";
-    } catch (const Failure& failure) {
-        EXPECT_EQ(failure.Code(), kErrorFileNotFound);
+// Without a template, or over a page marked read-only (someone's wish to keep it), nothing is written.
+TEST(PageReplacement, WithoutATemplateOrOverAReadOnlyPageTouchesNothing) {
+    for (const std::uint32_t error : {kErrorFileNotFound, kErrorAccessDenied}) {
+        FakePageFileSystem files = Files(error == kErrorFileNotFound ? 0 : 2);
+        if (error == kErrorFileNotFound)
+            files.files.erase(kTemplate);
+        else
+            files.readOnly = {kPage};
+        const auto before = files.files;
+        try {
+            Replace(files);
+            ADD_FAILURE() << "no failure";
+        } catch (const Failure& failure) {
+            EXPECT_EQ(failure.Code(), error);
+        }
+        EXPECT_EQ(files.steps, std::vector<std::string>{"OpenForReading"});
+        EXPECT_TRUE(files.files == before);
+        EXPECT_EQ(files.openFiles.size(), 0u);
     }
-    EXPECT_EQ(files.steps, std::vector<std::string>{"OpenForReading"});
-    EXPECT_EQ(files.files.at(kPage), kOldPage);
 }
 
 // Whichever single step fails, that failure is the one reported, the previous page is whole, no file of ours
@@ -111,21 +119,6 @@ TEST(PageReplacement, WhenNeitherMoveWorksTheOldPageSurvivesAside) {
     ASSERT_EQ(files.files.size(), 1u);
     EXPECT_NE(files.files.begin()->first, kPage);
     EXPECT_EQ(files.files.begin()->second, kOldPage);
-}
-
-TEST(PageReplacementTest, RefusesAReadOnlyPageBeforeWritingAnything) {
-    for (const Setting& setting : {kSettings[0], kSettings[2]}) {
-        FakePageFileSystem files = MakeFiles(setting);
-        files.readOnly = {kPage};
-        try {
-            Replace(files);
-            ADD_FAILURE() << setting.name << ": no failure";
-        } catch (const Failure& failure) {
-            EXPECT_EQ(failure.Code(), kErrorAccessDenied) << setting.name;
-        }
-        EXPECT_EQ(Contents(files), OnlyTemplateAnd("the old page")) << setting.name;
-        EXPECT_EQ(files.OpenFiles(), 0u) << setting.name;
-    }
 }
 
 } // namespace

@@ -59,7 +59,8 @@ TEST_CASE(ThePageTakesThePreviousPagesPlaceUnlessTheSystemRefuses) {
                                           OPEN_EXISTING, 0, nullptr);
         std::uint32_t error = 0;
         try {
-            WriteDesktopPage((kFolder / "bg1.htm").string(), (kFolder / "bg2.htm").string(), "1024", "768");
+            ReplaceDesktopPage(SystemPageFiles(), (kFolder / "bg1.htm").string(), (kFolder / "bg2.htm").string(),
+                               "1024", "768");
         } catch (const Failure& failure) {
             error = failure.Code();
         }
