@@ -82,7 +82,8 @@ int main(int argc, char** argv) {
         if (cycles > 0 && run % std::max(1, runs / cycles) == 0)
             failures += !ShowAndHide(session, launcher);
     }
-    const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - began);
+    const auto elapsed =
+        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - began);
     std::cout << "soak: " << runs << " Runs and " << cycles << " instructions show/hide cycles in one launcher, "
               << elapsed.count() / std::max(1, runs) << " ms a Run on average\n"
               << "soak start: " << start << "\nsoak end:   " << Figures(session, launcher) << "\n"

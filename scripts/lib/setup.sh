@@ -9,7 +9,6 @@ readonly REQUIRED_PACKAGES=(
     wine wine32:i386                                     # running it
     xvfb xauth xdotool x11-utils imagemagick             # virtual display, real clicks, screenshots
     fonts-wine fonts-liberation                          # the typefaces the layout was made for
-    clang libclang-rt-14-dev                             # the fuzzer
     time sed coreutils                                   # benchmark yardsticks
 )
 

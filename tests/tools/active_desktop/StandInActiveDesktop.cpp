@@ -116,6 +116,11 @@ public:
             return Journal("create", CLASS_E_NOAGGREGATION);
         if (FAILED(Injected(L"CreateInstance")))
             return Journal("create", CLASS_E_CLASSNOTAVAILABLE);
+        // Like the shell's, the object needs its caller in a single-threaded apartment.
+        if (SUCCEEDED(CoInitializeEx(nullptr, COINIT_MULTITHREADED))) {
+            CoUninitialize();
+            return Journal("create", CO_E_NOTINITIALIZED);
+        }
         auto* desktop = new StandInActiveDesktop;
         Journal("create");
         const HRESULT result = desktop->QueryInterface(id, object);

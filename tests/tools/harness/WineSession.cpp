@@ -212,7 +212,8 @@ Screenshot WineSession::TakeScreenshot() {
 LauncherProcess::LauncherProcess(const std::vector<std::string>& extraEnvironment) : environment_(extraEnvironment) {
     environment_.push_back("ACTIVE_DESKTOP_JOURNAL=c:\\active-desktop-journal.txt");
     for (const std::string& assignment : environment_)
-        setenv(assignment.substr(0, assignment.find('=')).c_str(), assignment.substr(assignment.find('=') + 1).c_str(), 1);
+        setenv(assignment.substr(0, assignment.find('=')).c_str(), assignment.substr(assignment.find('=') + 1).c_str(),
+               1);
     pid_ = Spawn({"wine", VUROZUD_EXE});
     window_ = WineSession::Get().WaitForWindow(kTitle);
     // Wine maps the X window just after the window turns visible; clicks before that are lost.
@@ -230,9 +231,7 @@ LauncherProcess::~LauncherProcess() {
 }
 
 void LauncherProcess::ClickClient(const Rect& box) {
-    const Rect client = window_.RectOf("client");
-    WineSession::Get().ClickAt({client.Left + box.Left, client.Top + box.Top, client.Left + box.Right,
-                                client.Top + box.Bottom});
+    WineSession::Get().ClickAt(OnScreen(window_.RectOf("client"), box));
 }
 
 bool LauncherProcess::Running() {

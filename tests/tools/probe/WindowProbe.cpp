@@ -85,7 +85,8 @@ int DescribeWindow(const char* title) {
     const HWND owner = GetWindow(window, GW_OWNER);
     std::printf("pid=%lu\nvisible=%d\nstyle=%08lX\nowner=%s\nfocus=%s %s\n", pid, IsWindowVisible(window) ? 1 : 0,
                 GetWindowLongA(window, GWL_STYLE), owner ? TextOf(owner).c_str() : "",
-                info.hwndFocus ? ClassOf(info.hwndFocus).c_str() : "", info.hwndFocus ? TextOf(info.hwndFocus).c_str() : "");
+                info.hwndFocus ? ClassOf(info.hwndFocus).c_str() : "",
+                info.hwndFocus ? TextOf(info.hwndFocus).c_str() : "");
     PrintRect("window", frame);
     PrintRect("client", client);
     EnumChildWindows(window, PrintChild, 0);

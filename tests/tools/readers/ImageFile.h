@@ -35,7 +35,9 @@ struct ImageFile {
         const std::size_t row = PixelsAt() + static_cast<std::size_t>(31 - y) * (32 * bits / 8);
         return Byte(row + bit / 8) >> (8 - bits - bit % 8) & ((1u << bits) - 1);
     }
-    std::uint32_t Colour(int x, int y) const { return Dword(ImageAt() + Dword(ImageAt()) + 4 * Index(x, y)) & 0xFFFFFF; }
+    std::uint32_t Colour(int x, int y) const {
+        return Dword(ImageAt() + Dword(ImageAt()) + 4 * Index(x, y)) & 0xFFFFFF;
+    }
     bool Transparent(int x, int y) const {
         const std::size_t mask = PixelsAt() + 32 * 32 * BitsPerPixel() / 8 + static_cast<std::size_t>(31 - y) * 4;
         return (Byte(mask + static_cast<std::size_t>(x) / 8) >> (7 - x % 8) & 1) != 0;

@@ -10,18 +10,8 @@ namespace {
 const std::string kRecord = "1c00000063080000000000000000000000000000010000000a000000";
 const std::string kKey = " 80000001 Software\\Microsoft\\Windows\\CurrentVersion\\Explorer 3f";
 
-TEST(ShellState, TheTextIsReadItemByItemFromTheLastTwoDigitsWithOneZeroAfterTheLast) {
-    const struct {
-        const char* Text;
-        const char* Bytes;
-    } cases[] = {{"ff", "ff00"}, {"0A b7 C3", "0ab7c300"}, {"1 abc 0x7f", "01bc7f00"}, {"01  z1 4g", "0100000400"}};
-    for (const auto& c : cases)
-        EXPECT_EQ(Hex(ParseShellStateText(c.Text)), c.Bytes) << c.Text;
-    EXPECT_EQ(Hex(ShellStateBytes()), kRecord);
-}
-
-// The old value goes first, then the 28 bytes are written as binary, whether or not there was a value or
-// even a key to delete from.
+// The old value goes first, then the record's 28 bytes are written as binary, whether or not there was a value
+// or even a key to delete from.
 TEST(ShellState, IsReplacedByDeletingTheOldValueAndWritingTheRecord) {
     for (const RegistryStatus openStatus : {0, 2}) {
         for (const RegistryStatus deleteStatus : {0, 2}) {

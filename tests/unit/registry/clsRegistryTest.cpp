@@ -63,19 +63,27 @@ TEST_F(Registry, WritesEachKindWithItsTypeCountAndBytesBetweenCreateAndClose) {
     }
 }
 
-// Refusals come back as false; whatever was opened is closed once, and a refused handle never.
-TEST_F(Registry, ResultsFollowTheStatusesOfCreateSetAndClose) {
+// Refusals come back as false; whatever was opened is closed once, a refused handle never. A delete opens the
+// existing key (never creating it) and is true only when the open, the delete and the close all succeed.
+TEST_F(Registry, ResultsFollowTheStatusOfEachCall) {
     const struct {
-        RegistryStatus Create, Set, Close;
+        bool Deleting;
+        RegistryStatus First, Second, Close;
         std::int32_t Result;
         std::size_t Calls;
-    } cases[] = {{5, 0, 0, 0, 1}, {0, 5, 0, 0, 3}, {0, 0, 6, -1, 3}, {0, 5, 6, 0, 3}};
+    } cases[] = {{false, 5, 0, 0, 0, 1}, {false, 0, 5, 0, 0, 3}, {false, 0, 0, 6, -1, 3}, {false, 0, 5, 6, 0, 3},
+                 {true, 0, 0, 0, -1, 3}, {true, 2, 0, 0, 0, 1},  {true, 0, 2, 0, 0, 3},   {true, 0, 0, 6, 0, 3}};
     for (const auto& c : cases) {
         fake_.Calls.clear();
-        fake_.Status = {{"create", c.Create}, {"set", c.Set}, {"close", c.Close}};
-        EXPECT_EQ(Set(u"abc"), c.Result) << c.Create << c.Set << c.Close;
+        fake_.Status = {{c.Deleting ? "open" : "create", c.First}, {c.Deleting ? "delete" : "set", c.Second},
+                        {"close", c.Close}};
+        EXPECT_EQ(c.Deleting ? Delete() : Set(u"abc"), c.Result) << c.Deleting << c.First << c.Second << c.Close;
         EXPECT_EQ(fake_.Calls.size(), c.Calls);
     }
+    fake_.Calls.clear();
+    fake_.Status.clear();
+    EXPECT_EQ(Delete(), -1);
+    EXPECT_EQ(fake_.Calls, (Lines{open_, "delete abcdef \x81\xe9t\x81\xe9", "close abcdef"}));
 }
 
 TEST_F(Registry, AnEmptyByteArrayOrAFailedConversionRaisesAfterClosingTheKey) {
@@ -91,25 +99,6 @@ TEST_F(Registry, AnEmptyByteArrayOrAFailedConversionRaisesAfterClosingTheKey) {
     fake_.FailingConversion = u"huge";
     EXPECT_THROW(Set(u"huge"), std::bad_alloc);
     EXPECT_EQ(fake_.Calls, (Lines{create_, "close c0ffee"}));
-}
-
-// Deleting opens the existing key (never creating it), deletes the value and closes the key; true only
-// when all three succeed.
-TEST_F(Registry, DeletingCountsTheOpenTheDeleteAndTheClose) {
-    const Lines all{open_, "delete abcdef \x81\xe9t\x81\xe9", "close abcdef"};
-    const struct {
-        RegistryStatus Open, Delete, Close;
-        std::int32_t Result;
-        Lines Calls;
-    } cases[] = {
-        {0, 0, 0, -1, all}, {2, 0, 0, 0, {open_}}, {0, 2, 0, 0, all}, {0, 0, 6, 0, all},
-    };
-    for (const auto& c : cases) {
-        fake_.Calls.clear();
-        fake_.Status = {{"open", c.Open}, {"delete", c.Delete}, {"close", c.Close}};
-        EXPECT_EQ(Delete(), c.Result) << c.Open << c.Delete << c.Close;
-        EXPECT_EQ(fake_.Calls, c.Calls);
-    }
 }
 
 } // namespace

@@ -43,9 +43,9 @@ TEST_CASE(EveryKindOfValueIsStoredWithItsTypeAndDeletedAgain) {
         std::int32_t Flag;
         const char* Stored;
     } cases[] = {
-        {std::int16_t{-1}, 0, "4:ffffffff"}, {std::uint8_t{255}, 0, "4:ff000000"}, {std::int32_t{0x12345678}, 0, "4:78563412"},
-        {u"abc", 0, "1:61626300"},          {u"abc", 1, "2:61626300"},          {u"a\0b\0"s, 2, "7:6100620000"},
-        {u"", 0, "1:00"},                   {ByteArray{0, 0x80, 0xFF}, 0, "3:0080ff"}, {2.5f, 0, "no value"},
+        {std::int16_t{-1}, 0, "4:ffffffff"}, {std::uint8_t{255}, 0, "4:ff000000"}, {std::int32_t{258}, 0, "4:02010000"},
+        {u"abc", 0, "1:61626300"},           {u"abc", 1, "2:61626300"},          {u"a\0b\0"s, 2, "7:6100620000"},
+        {u"", 0, "1:00"},                    {ByteArray{0, 0x80, 0xFF}, 0, "3:0080ff"}, {2.5f, 0, "no value"},
     };
     for (const auto& c : cases) {
         RemoveTestKeys();
