@@ -52,7 +52,7 @@ TEST_P(LauncherWindow, DrawsItsLayoutAtTheDisplaysScaleAndEachCommandAnswersAtIt
     const Rect picture = Box(kPicture);
     const int dpi = GetParam().DotsPerInch;
     int stray = 0;
-    std::vector<int> green(std::size(kCommands));
+    std::vector<int> green(std::size(kCommands)), top(std::size(kCommands), client.Height()), bottom(top.size());
     for (int y = 0; y < client.Height(); ++y)
         for (int x = 0; x < client.Width(); ++x) {
             const Colour pixel = shot.At(client.Left + x, client.Top + y);
@@ -65,12 +65,18 @@ TEST_P(LauncherWindow, DrawsItsLayoutAtTheDisplaysScaleAndEachCommandAnswersAtIt
                     expected = kRed;
             for (std::size_t i = 0; i < std::size(kCommands); ++i)
                 if (Box(kCommands[i]).Contains({x, y}) && pixel == kGreen)
-                    expected = kGreen, ++green[i];
+                    expected = kGreen, ++green[i], top[i] = std::min(top[i], y), bottom[i] = y;
             stray += !(pixel == expected);
         }
     EXPECT_EQ(stray, 0) << "pixels other than the picture, the green text, the red rules and black";
-    for (const int count : green)
-        EXPECT_GT(count, 40);
+    // Each line has text; the tallest is as high as the font at this scale, 8.25 points, give or take a pixel.
+    int tallest = 0;
+    for (std::size_t i = 0; i < green.size(); ++i) {
+        EXPECT_GT(green[i], 40);
+        tallest = std::max(tallest, bottom[i] - top[i] + 1);
+    }
+    const int fontPixels = static_cast<int>(8.25 * dpi / 72 + 0.5);
+    EXPECT_TRUE(tallest >= fontPixels - 1 && tallest <= fontPixels) << tallest << " rows of text";
 
     launcher.ClickClient(Box(kRun));
     EXPECT_EQ(WaitForJournal().size(), 5u);

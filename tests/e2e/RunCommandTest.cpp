@@ -1,6 +1,5 @@
-// Run, Close and Exit through real clicks, on every edition Wine can pose as: the page written for the
-// screen, the shell state rewritten on the Windows 95 family only, the wallpaper calls in the order the
-// shell needs them; and every failure on the way ending in the fatal error box.
+// Run, Close and Exit through real clicks on every edition Wine can pose as: the page, the shell state on the
+// Windows 95 family only, the wallpaper calls in order; and every failure ending in the fatal error box.
 
 #include "Layout.h"
 

@@ -21,8 +21,7 @@ const std::string kTemplateBytes = [] {
 const std::string kNewPage = ReferencePageTransform(kTemplateBytes, "1024", "768");
 const std::string kOldPage = "\r\n<body width=640 height=480>\r\n";
 
-// Settings 0 and 1 have the one-step replacement, 2 and 3 (the Windows 95 family) do not; 0 and 2 have a
-// previous page.
+// Settings 0 and 1 replace in one step, 2 and 3 (the 95 family) do not; 0 and 2 have a previous page.
 FakePageFileSystem Files(int setting) {
     FakePageFileSystem files;
     files.folders = {kFolder};
@@ -77,9 +76,8 @@ TEST(PageReplacement, WithoutATemplateOrOverAReadOnlyPageTouchesNothing) {
     }
 }
 
-// Whichever single step fails, that failure is the one reported, the previous page is whole, no file of ours
-// is left and every file is closed. Only clearing the old page away after the new one is in place may fail
-// unreported: the page is right then, and the old copy harms nothing.
+// Whichever single step fails, that failure is reported, the previous page is whole, no file of ours is left
+// and every file is closed; only clearing the old page away once the new one is in place may fail unreported.
 TEST(PageReplacement, AFailureAtAnyStepKeepsThePreviousPageAndLeavesNothingBehind) {
     for (int setting = 0; setting < 4; ++setting) {
         FakePageFileSystem clean = Files(setting);

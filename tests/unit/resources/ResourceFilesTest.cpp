@@ -1,7 +1,5 @@
-// The launcher's checked-in pictures, redrawn by the generator byte for byte: they are what the Windows build
-// compiles, so a change to the drawing code that is not followed by a redraw shows up here. The icon and the
-// cursor in the formats Windows loads; the preview picture, 180 x 135 pixels of 24 bits, the end-to-end tests
-// compare pixel for pixel with the screen.
+// The checked-in pictures the Windows build compiles: redrawn by the generator byte for byte, and the icon and
+// cursor in the formats Windows loads (the end-to-end tests compare the preview with the screen).
 
 #include "ImageFile.h"
 

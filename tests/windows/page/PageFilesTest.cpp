@@ -1,6 +1,5 @@
 // The desktop page written through the system's file functions, in a folder of its own under the temporary
-// folder: the page replaced in place, and the system's refusals reported with the previous page kept and
-// no temporary file left behind.
+// folder.
 
 #include "Check.h"
 #include "DesktopPageFile.h"
