@@ -93,8 +93,8 @@ std::string WholeNumberText(Wide number) {
 // here: a bound has a binary digit more than the float, so more fraction digits than the float's own
 // exact text, and the loop below stops at that length at the latest, with the float itself.
 //
-// Whole numbers are written out in full: every text of a whole float that reads back is at least as
-// long as the float's own digits, and the float's exact value is the closest of them.
+// Whole floats need no fraction digit, and of the whole numbers that read back as one, its own exact
+// value is the closest: it is written out in full.
 //
 // Any other float lies below 2^23, and no whole number lies within its interval: its step 2^e is at
 // most 1/2, and it lies a whole number of steps, at least one, from every whole number. So its text has

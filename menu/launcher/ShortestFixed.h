@@ -1,7 +1,7 @@
 #pragma once
 // The shortest decimal text of a single-precision number in fixed notation, computed exactly with
-// integers: no floating-point formatting library, whose tables for every floating type would weigh
-// more than the rest of the program.
+// integers: no floating-point formatting library, which would link its tables for every floating
+// type (about 180 KB of this small program).
 
 #include <string>
 
