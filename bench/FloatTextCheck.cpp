@@ -4,7 +4,7 @@
 // differed, with the first few differences.
 //
 //   float_text_check         the launcher's values (about 28 million)
-//   float_text_check all     every finite non-negative float (about 2.1 billion; minutes)
+//   float_text_check all     every finite non-negative float (about 2.1 billion; most of an hour)
 
 #include "ScreenSize.h"
 
