@@ -2,12 +2,24 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <limits>
+#include <random>
+#include <vector>
 
 namespace vurozud {
 namespace {
 
 std::u16string Text(float value) { return ShortestDecimalText(value, u"."); }
+
+std::u16string StandardText(float value) {
+    char text[64];
+    const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed).ptr;
+    return {text, end};
+}
 
 TEST(ScreenSize, At96DotsPerInchThePageSizeIsThePixelCount) {
     EXPECT_EQ(PagePixels(ScreenTwips(1024, 96)), 1024.0f);
@@ -39,6 +51,23 @@ TEST(ScreenSize, FractionsAreTheShortestTextThatReadsBackExactly) {
             narrow += static_cast<char>(c);
         EXPECT_EQ(std::strtof(narrow.c_str(), nullptr), value) << narrow;
     }
+}
+
+TEST(ScreenSize, TextsAreTheStandardLibrarysShortestFixedTexts) {
+    using Limits = std::numeric_limits<float>;
+    // The extremes, a tie between two shortest texts, and every power of two, whose step below is half
+    // the step above.
+    std::vector<float> values = {Limits::denorm_min(), std::nextafter(Limits::min(), 0.0f), 2097152.25f,
+                                 2097152.75f, std::nextafter(1.0f, 0.0f), Limits::max()};
+    for (int exponent = -149; exponent <= 127; ++exponent)
+        values.push_back(std::ldexp(1.0f, exponent));
+    std::mt19937 random(1024); // a fixed sample of the launcher's own values; the bench checks them all
+    for (int i = 0; i < 5000; ++i) {
+        const int pixels = static_cast<int>(random() % 65536);
+        values.push_back(PagePixels(ScreenTwips(pixels, 48 + static_cast<int>(random() % 433))));
+    }
+    for (float value : values)
+        EXPECT_EQ(Text(value), StandardText(value)) << std::bit_cast<std::uint32_t>(value);
 }
 
 TEST(ScreenSize, TheUsersDecimalSeparatorIsUsed) {
