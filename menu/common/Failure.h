@@ -4,7 +4,7 @@
 // the process.
 
 #include <cstdint>
-#include <stdexcept>
+#include <exception>
 #include <string>
 
 namespace vurozud {
@@ -19,10 +19,10 @@ inline constexpr std::uint32_t kHresultBadIndex = 0x8002000B;    // DISP_E_BADIN
 inline constexpr std::uint32_t kHresultOutOfMemory = 0x8007000E; // E_OUTOFMEMORY
 inline constexpr std::uint32_t kHresultUnexpected = 0x8000FFFF;  // E_UNEXPECTED
 
-class Failure : public std::runtime_error {
+class Failure : public std::exception {
 public:
     Failure(FailureCodeKind kind, std::uint32_t code, const std::string& operation)
-        : std::runtime_error(operation), kind_(kind), code_(code), operation_(operation) {}
+        : kind_(kind), code_(code), operation_(operation) {}
 
     static Failure Win32(std::uint32_t code, const std::string& operation) {
         return {FailureCodeKind::Win32Error, code, operation};
@@ -34,6 +34,7 @@ public:
     FailureCodeKind Kind() const { return kind_; }
     std::uint32_t Code() const { return code_; }
     const std::string& Operation() const { return operation_; }
+    const char* what() const noexcept override { return operation_.c_str(); }
 
 private:
     FailureCodeKind kind_;

@@ -1,6 +1,6 @@
 #include "ScreenSize.h"
 
-#include <charconv>
+#include "ShortestFixed.h"
 
 namespace vurozud {
 
@@ -10,14 +10,12 @@ float ScreenTwips(int pixels, int dotsPerInch) {
 }
 
 std::u16string ShortestDecimalText(float value, std::u16string_view decimalSeparator) {
-    char digits[64]; // the longest fixed form of a float is 39 digits and a sign
-    const auto [end, error] = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed);
     std::u16string text;
-    for (const char* c = digits; c != (error == std::errc{} ? end : digits); ++c) {
-        if (*c == '.')
+    for (const char c : ShortestFixedText(value)) {
+        if (c == '.')
             text += decimalSeparator;
         else
-            text += static_cast<char16_t>(*c);
+            text += static_cast<char16_t>(c);
     }
     return text;
 }

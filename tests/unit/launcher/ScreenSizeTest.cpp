@@ -2,6 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <random>
+#include <vector>
+
 namespace vurozud::test {
 namespace {
 
@@ -30,6 +38,27 @@ TEST(ScreenSize, NumbersAreWrittenWithoutExponentAndWithTheUsersSeparator) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(ShortestDecimalText(c.Value, c.Separator), c.Text);
+}
+
+TEST(ScreenSize, TextsAreTheStandardLibrarysShortestFixedTexts) {
+    using Limits = std::numeric_limits<float>;
+    // The extremes, a tie between two shortest texts, and every power of two, whose step below is half
+    // the step above.
+    std::vector<float> values = {Limits::denorm_min(), std::nextafter(Limits::min(), 0.0f), 2097152.25f,
+                                 2097152.75f, std::nextafter(1.0f, 0.0f), Limits::max()};
+    for (int exponent = -149; exponent <= 127; ++exponent)
+        values.push_back(std::ldexp(1.0f, exponent));
+    std::mt19937 random(1024); // a fixed sample of the launcher's own values; the bench checks them all
+    for (int i = 0; i < 5000; ++i) {
+        const int pixels = static_cast<int>(random() % 65536);
+        values.push_back(PagePixels(ScreenTwips(pixels, 48 + static_cast<int>(random() % 433))));
+    }
+    for (float value : values) {
+        char standard[64];
+        const auto end = std::to_chars(standard, standard + sizeof standard, value, std::chars_format::fixed).ptr;
+        EXPECT_EQ(ShortestDecimalText(value, u"."), std::u16string(standard, end))
+            << std::bit_cast<std::uint32_t>(value);
+    }
 }
 
 } // namespace
