@@ -1,16 +1,14 @@
 # Cross-compiles for 32-bit Windows with Debian's mingw-w64.
 #
-# The program itself is built with the win32 thread model: the posix model links winpthread, which
-# imports functions that Windows 98 and NT 4.0 do not have (GetTickCount64,
-# AddVectoredExceptionHandler, ...), and those systems would refuse to load the program. The
-# Windows-side test programs are built with it too; they need no GoogleTest.
-set(VUROZUD_MINGW_THREADS win32 CACHE STRING "mingw-w64 thread model: win32 or posix")
+# Everything is built with the win32 thread model: the posix model links winpthread, which imports
+# functions that Windows 98 and NT 4.0 do not have (GetTickCount64, AddVectoredExceptionHandler, ...),
+# and those systems would refuse to load the program.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
 
 set(triple i686-w64-mingw32)
-set(CMAKE_C_COMPILER ${triple}-gcc-${VUROZUD_MINGW_THREADS})
-set(CMAKE_CXX_COMPILER ${triple}-g++-${VUROZUD_MINGW_THREADS})
+set(CMAKE_C_COMPILER ${triple}-gcc-win32)
+set(CMAKE_CXX_COMPILER ${triple}-g++-win32)
 set(CMAKE_RC_COMPILER ${triple}-windres)
 
 set(CMAKE_FIND_ROOT_PATH /usr/${triple})

@@ -5,7 +5,6 @@
 readonly REQUIRED_PACKAGES=(
     cmake make g++ googletest                           # host build and unit tests
     g++-mingw-w64-i686-win32 binutils-mingw-w64-i686     # the 32-bit Windows program
-    g++-mingw-w64-i686-posix                             # its Windows-side test programs
     wine wine32:i386                                     # running it
     xvfb xauth xdotool x11-utils imagemagick             # virtual display, real clicks, screenshots
     fonts-wine fonts-liberation                          # the typefaces the layout was made for
