@@ -7,6 +7,7 @@ readonly REQUIRED_PACKAGES=(
     g++-mingw-w64-i686-win32 binutils-mingw-w64-i686     # the 32-bit Windows program
     wine wine32:i386                                     # running it
     xvfb xauth xdotool x11-utils imagemagick             # virtual display, real clicks, screenshots
+    libxfixes-dev                                        # the pointer's shape as the display shows it
     fonts-wine fonts-liberation                          # the typefaces the layout was made for
     time sed coreutils                                   # benchmark yardsticks
 )

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 namespace vurozud::test {
 namespace {
 
@@ -16,6 +18,7 @@ constexpr Twips kCommands[] = {kRun, kClose, kInstructions, kSupport, kExit};
 struct Scale {
     int DotsPerInch;
     const char *PageWidth, *PageHeight; // the page's size texts for a 1024 x 768 screen: the fixed divisor 15
+    PointerShape Hand; // the pointing hand (32 x 32, hot spot 12, 1) as large as the system shows cursors
 };
 
 class LauncherWindow : public ::testing::TestWithParam<Scale> {
@@ -34,9 +37,9 @@ protected:
 
 // Centred in a fixed frame; the preview picture at its natural size at the top left of its box, the rest of the
 // box black; green text only inside the command lines, every one of which has some; red rules on exactly their
-// rows; black elsewhere. Then Run writes the page and sets it as the wallpaper; Support shows its message; a
-// press on Exit let go over Support does nothing; Instructions opens its window at the same scale and its Close
-// button hides it; Exit ends the program.
+// rows; black elsewhere; the pointing hand over the command lines only. Then Run writes the page and sets it as
+// the wallpaper; Support shows its message and nothing else; a press on Exit let go over Support does nothing;
+// Instructions opens its window at the same scale and its Close button hides it; Exit ends the program.
 TEST_P(LauncherWindow, DrawsItsLayoutAtTheDisplaysScaleAndEachCommandAnswersAtItsOwnPlace) {
     LauncherProcess launcher;
     const Rect client = launcher.Window().RectOf("client"), frame = launcher.Window().RectOf("window");
@@ -78,6 +81,25 @@ TEST_P(LauncherWindow, DrawsItsLayoutAtTheDisplaysScaleAndEachCommandAnswersAtIt
     const int fontPixels = static_cast<int>(8.25 * dpi / 72 + 0.5);
     EXPECT_TRUE(tallest >= fontPixels - 1 && tallest <= fontPixels) << tallest << " rows of text";
 
+    // The pointing hand over each command line, to its edge pixels, and nowhere next to it.
+    const PointerShape hand = GetParam().Hand;
+    const auto handAt = [&](int x, int y, bool expected) {
+        session_.MovePointerTo(client.Left + x, client.Top + y);
+        for (int tries = 0; tries < 20 && (session_.Pointer() == hand) != expected; ++tries)
+            std::this_thread::sleep_for(50ms);
+        return session_.Pointer() == hand;
+    };
+    for (const Twips& command : kCommands) {
+        const Rect box = Box(command);
+        const struct {
+            int X, Y;
+            bool Hand;
+        } points[] = {{box.Left - 1, box.Top, false}, {box.Left, box.Top, true}, {box.Right, box.Bottom - 1, false},
+                      {box.Right - 1, box.Bottom - 1, true}, {box.Right - 1, box.Bottom, false}};
+        for (const auto& point : points)
+            EXPECT_EQ(handAt(point.X, point.Y, point.Hand), point.Hand) << point.X << "," << point.Y;
+    }
+
     launcher.ClickClient(Box(kRun));
     EXPECT_EQ(WaitForJournal().size(), 5u);
     EXPECT_EQ(ReadFile(session_.InstallFolder() / "bg2.htm"),
@@ -88,6 +110,7 @@ TEST_P(LauncherWindow, DrawsItsLayoutAtTheDisplaysScaleAndEachCommandAnswersAtIt
     EXPECT_EQ(box.Message(), "For support go to vurozud.com to contact us with any issues you may have. Thank you.");
     session_.ClickAt(box.Button());
     ASSERT_TRUE(session_.WaitForWindowGone("Menu"));
+    EXPECT_EQ(WaitForJournal().size(), 5u) << "Support touched the wallpaper";
 
     session_.MovePointerTo(client.Left + Box(kExit).Left + 5, client.Top + Box(kExit).Top + 5);
     RunProgram({"xdotool", "mousedown", "1"});
@@ -108,8 +131,9 @@ TEST_P(LauncherWindow, DrawsItsLayoutAtTheDisplaysScaleAndEachCommandAnswersAtIt
 }
 
 INSTANTIATE_TEST_SUITE_P(DotsPerInch, LauncherWindow,
-                         ::testing::Values(Scale{96, "1024", "768"}, Scale{120, "819.2", "614.4"},
-                                           Scale{144, "682.6667", "512"}),
+                         ::testing::Values(Scale{96, "1024", "768", {32, 32, 12, 1}},
+                                           Scale{120, "819.2", "614.4", {32, 32, 12, 1}},
+                                           Scale{144, "682.6667", "512", {48, 48, 18, 1}}),
                          [](const auto& info) { return std::to_string(info.param.DotsPerInch); });
 
 } // namespace

@@ -13,6 +13,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <X11/Xlib.h>
+#include <X11/extensions/Xfixes.h>
+
 extern char** environ;
 
 namespace vurozud::test {
@@ -204,6 +207,18 @@ void WineSession::ClickAt(int x, int y) {
 }
 
 void WineSession::PressKey(const std::string& key) { RunProgram({"xdotool", "key", key}); }
+
+PointerShape WineSession::Pointer() {
+    Display* display = XOpenDisplay(nullptr);
+    if (display == nullptr)
+        throw std::runtime_error("cannot open the display");
+    XFixesCursorImage* image = XFixesGetCursorImage(display);
+    const PointerShape shape = image ? PointerShape{image->width, image->height, image->xhot, image->yhot}
+                                     : PointerShape{};
+    XFree(image);
+    XCloseDisplay(display);
+    return shape;
+}
 
 Screenshot WineSession::TakeScreenshot() {
     return Screenshot(RunProgram({"import", "-window", "root", "-depth", "8", "ppm:-"}).Output);

@@ -75,6 +75,12 @@ private:
     std::string rgb_;
 };
 
+// The pointer as the display shows it: the size of its image and its hot spot.
+struct PointerShape {
+    int Width, Height, HotSpotX, HotSpotY;
+    bool operator==(const PointerShape&) const = default;
+};
+
 class WineSession {
 public:
     static WineSession& Get();
@@ -97,6 +103,7 @@ public:
     void ClickAt(int x, int y);
     void ClickAt(const Rect& box) { ClickAt((box.Left + box.Right) / 2, (box.Top + box.Bottom) / 2); }
     void PressKey(const std::string& key);
+    PointerShape Pointer();
     Screenshot TakeScreenshot();
 
 private:
