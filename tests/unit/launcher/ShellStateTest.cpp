@@ -30,5 +30,15 @@ TEST(ShellState, IsReplacedByDeletingTheOldValueAndWritingTheRecord) {
     }
 }
 
+// A registry that refuses the record stops nothing: Run goes on to the wallpaper.
+TEST(ShellState, ARefusedWriteIsNoError) {
+    for (const char* refused : {"create", "set"}) {
+        RecordingRegistry fake;
+        fake.Status = {{refused, 5}};
+        clsRegistry registry(fake);
+        EXPECT_NO_THROW(ReplaceShellState(registry)) << refused;
+    }
+}
+
 } // namespace
 } // namespace vurozud::test
