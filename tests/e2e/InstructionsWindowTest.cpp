@@ -72,13 +72,16 @@ TEST_F(InstructionsWindow, IsOneWindowShownAndHiddenThatKeepsItsPlaceAndDrawsOnl
     Show(launcher);
     Hide("Return");
 
-    // Moved, sized, closed with its button and shown again: where and as large as it was, not centred anew.
+    // Moved, sized, closed with its button or the keyboard and shown again: where and as large as it was, not
+    // centred anew.
     Show(launcher);
     session_.ClickAt(OnScreen(Move(40, 30, 700, 520).RectOf("client"), kCloseButton));
     session_.WaitForWindow(kTitle, false);
     window = Show(launcher);
     EXPECT_EQ(window["count"], "1");
     EXPECT_EQ(window["window"], "40,30,740,550");
+    Hide("alt+F4");
+    EXPECT_EQ(Show(launcher)["window"], "40,30,740,550");
 
     // Made larger, it moves nothing and shows more background.
     ExpectDrawnOnlyInItsControls(Move(40, 30, 820, 610).RectOf("client"));
