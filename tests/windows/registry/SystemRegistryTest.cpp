@@ -29,12 +29,13 @@ std::string Stored(const std::string& key, const char* name) {
 }
 
 void RemoveTestKeys() {
-    for (const char* below : {"\\One\\Two", "\\One", ""})
+    for (const char* below : {"\\One\\Two\\Lasting", "\\One\\Two", "\\One", ""})
         RegDeleteKeyA(HKEY_CURRENT_USER, (kKey + below).c_str());
 }
 
-// Each kind is stored with its own registry type, every missing level of the key being created; a delete takes
-// the value and leaves the key, and below a missing key it answers false and creates nothing.
+// Each kind is stored with its own registry type, every missing level of the key being created to last (the
+// registry allows only volatile keys below a volatile one); a delete takes the value and leaves the key, and below
+// a missing key it answers false and creates nothing.
 TEST_CASE(EveryKindOfValueIsStoredWithItsTypeAndDeletedAgain) {
     clsRegistry registry(SystemRegistry());
     const std::u16string key = u"Software\\Vurozud Registry Test\\One\\Two";
@@ -52,6 +53,10 @@ TEST_CASE(EveryKindOfValueIsStoredWithItsTypeAndDeletedAgain) {
         CHECK_EQ(registry.SetRegistryValue(kHkeyCurrentUser, key, u"Value", c.Value, 8, c.Flag), -1);
         CHECK_EQ(Stored(kKey + "\\One\\Two", "Value"), c.Stored);
     }
+    HKEY lasting = nullptr;
+    CHECK_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, (kKey + "\\One\\Two\\Lasting").c_str(), 0, nullptr,
+                             REG_OPTION_NON_VOLATILE, KEY_WRITE, nullptr, &lasting, nullptr), ERROR_SUCCESS);
+    RegCloseKey(lasting);
     registry.SetRegistryValue(kHkeyCurrentUser, key, u"Kept", std::int32_t{2}, 3);
     CHECK_EQ(registry.DeleteRegistryValueOrKey(kHkeyCurrentUser, key, u"Kept"), -1);
     CHECK_EQ(registry.DeleteRegistryValueOrKey(kHkeyCurrentUser, key, u"Kept"), 0);
