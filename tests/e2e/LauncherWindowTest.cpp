@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <thread>
+#include <tuple>
 
 namespace vurozud::test {
 namespace {
@@ -91,13 +92,10 @@ TEST_P(LauncherWindow, DrawsItsLayoutAtTheDisplaysScaleAndEachCommandAnswersAtIt
     };
     for (const Twips& command : kCommands) {
         const Rect box = Box(command);
-        const struct {
-            int X, Y;
-            bool Hand;
-        } points[] = {{box.Left - 1, box.Top, false}, {box.Left, box.Top, true}, {box.Right, box.Bottom - 1, false},
-                      {box.Right - 1, box.Bottom - 1, true}, {box.Right - 1, box.Bottom, false}};
-        for (const auto& point : points)
-            EXPECT_EQ(handAt(point.X, point.Y, point.Hand), point.Hand) << point.X << "," << point.Y;
+        for (const auto [x, y, inside] : {std::tuple{box.Left - 1, box.Top, false}, {box.Left, box.Top, true},
+                                          {box.Right, box.Bottom - 1, false}, {box.Right - 1, box.Bottom - 1, true},
+                                          {box.Right - 1, box.Bottom, false}})
+            EXPECT_EQ(handAt(x, y, inside), inside) << x << "," << y;
     }
 
     launcher.ClickClient(Box(kRun));
