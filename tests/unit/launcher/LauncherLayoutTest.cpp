@@ -30,10 +30,6 @@ TEST_P(LauncherLayout, EachLineAnswersForItsOwnBoxOnly) {
                                          PixelPoint{box.Left - 1, box.Top}, PixelPoint{box.Left, box.Top - 1}})
             EXPECT_NE(CommandAt(outside, Scale()), line.Command) << line.Text;
     }
-    const PixelRect picture = ToPixels(kPicture1, Scale());
-    EXPECT_EQ(CommandAt({picture.Left, picture.Bottom - 1}, Scale()), std::nullopt);
-    for (const Rule& rule : kRules)
-        EXPECT_EQ(CommandAt({ToPixelsX(rule.Left, Scale()), ToPixelsY(rule.Y, Scale())}, Scale()), std::nullopt);
 }
 
 INSTANTIATE_TEST_SUITE_P(DotsPerInch, LauncherLayout, ::testing::Values(96, 120, 144));

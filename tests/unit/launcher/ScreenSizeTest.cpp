@@ -26,16 +26,12 @@ TEST(ScreenSize, IsTheTwipsOverFifteenAsTheShortestTextThatReadsBack) {
             << c.Pixels << " at " << c.DotsPerInch;
 }
 
-TEST(ScreenSize, NumbersAreWrittenWithoutExponentAndWithTheUsersSeparator) {
+// What the comparison with the standard library below leaves out: zero, a sign and the user's separator.
+TEST(ScreenSize, NumbersAreWrittenWithTheUsersSeparator) {
     const struct {
         float Value;
         std::u16string_view Separator, Text;
-    } cases[] = {
-        {0.0f, u".", u"0"},           {600.0f, u".", u"600"},           {0.1f, u".", u"0.1"},
-        {1.0f / 3.0f, u".", u"0.33333334"}, {-12.5f, u".", u"-12.5"},  {819.2f, u",", u"819,2"},
-        {1024.0f, u",", u"1024"},     {1e10f, u".", u"10000000000"},
-        {3.4028235e38f, u".", u"340282346638528859811704183484516925440"},
-    };
+    } cases[] = {{0.0f, u".", u"0"}, {-12.5f, u".", u"-12.5"}, {819.2f, u",", u"819,2"}, {1024.0f, u",", u"1024"}};
     for (const auto& c : cases)
         EXPECT_EQ(ShortestDecimalText(c.Value, c.Separator), c.Text);
 }
