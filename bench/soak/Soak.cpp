@@ -4,7 +4,7 @@
 // the handle and GUI object counts, but keeps the table), and what Linux sees of the Wine process: its open
 // descriptors, resident and data memory. Also the files left in the install folder, and any error box.
 //
-//   VUROZUD_WINE_ENV=DIR soak_bench [RUNS [CYCLES]]      DIR made by tests/tools/wine-env with the stand-in
+//   tests/tools/wine-env run DIR soak_bench [RUNS [CYCLES]]   (DIR set up with the stand-in)
 
 #include "WineSession.h"
 

@@ -17,6 +17,16 @@ readonly STANDARD_COLOURS=(
     "TitleText=255 255 255" "Window=255 255 255" "WindowFrame=0 0 0" "WindowText=0 0 0"
 )
 
+# start_virtual_display FILE: starts Xvfb (1024 x 768 x 24) in the background, writes its display
+# number to FILE, exports DISPLAY and sets xvfb_pid; fails when the display does not come up.
+start_virtual_display() {
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$1" >/dev/null 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 100); do [ -s "$1" ] && break; sleep 0.1; done
+    [ -s "$1" ] || { kill "$xvfb_pid" 2>/dev/null; echo "Xvfb did not start" >&2; return 1; }
+    export DISPLAY=":$(head -n1 "$1")"
+}
+
 # prepare_wine_prefix: WINEPREFIX and DISPLAY must be set; creates or refreshes the prefix.
 prepare_wine_prefix() {
     export WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="

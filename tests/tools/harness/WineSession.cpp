@@ -122,23 +122,12 @@ WineSession& WineSession::Get() {
     return session;
 }
 
-// Loads the exports that wine-env wrote (DISPLAY, WINEPREFIX, ...), so that every program started runs there.
+// Runs inside the environment wine-env made ("wine-env run"), so that every program started runs there too.
 WineSession::WineSession() {
-    const char* folder = std::getenv("VUROZUD_WINE_ENV");
-    std::ifstream in(std::filesystem::path(folder ? folder : "") / "env");
-    if (!in)
-        throw std::runtime_error("no Wine environment in VUROZUD_WINE_ENV: run the tests through CTest");
-    std::string word;
-    while (in >> word) {
-        const auto equals = word.find('=');
-        if (equals == std::string::npos)
-            continue;
-        std::string value = word.substr(equals + 1);
-        if (value.size() >= 2 && value.front() == '"')
-            value = value.substr(1, value.size() - 2);
-        setenv(word.substr(0, equals).c_str(), value.c_str(), 1);
-    }
-    prefix_ = std::getenv("WINEPREFIX");
+    const char* prefix = std::getenv("WINEPREFIX");
+    if (prefix == nullptr || std::getenv("DISPLAY") == nullptr)
+        throw std::runtime_error("not inside a Wine environment: run the tests through CTest or wine-env run");
+    prefix_ = prefix;
 }
 
 std::filesystem::path WineSession::InstallFolder() const { return prefix_ / "drive_c" / "Program Files" / "zodoraz"; }
@@ -224,12 +213,11 @@ Screenshot WineSession::TakeScreenshot() {
     return Screenshot(RunProgram({"import", "-window", "root", "-depth", "8", "ppm:-"}).Output);
 }
 
-LauncherProcess::LauncherProcess(const std::vector<std::string>& extraEnvironment) : environment_(extraEnvironment) {
-    environment_.push_back("ACTIVE_DESKTOP_JOURNAL=c:\\active-desktop-journal.txt");
-    for (const std::string& assignment : environment_)
-        setenv(assignment.substr(0, assignment.find('=')).c_str(), assignment.substr(assignment.find('=') + 1).c_str(),
-               1);
-    pid_ = Spawn({"wine", VUROZUD_EXE});
+LauncherProcess::LauncherProcess(const std::vector<std::string>& extraEnvironment) {
+    std::vector<std::string> command{"env", "ACTIVE_DESKTOP_JOURNAL=c:\\active-desktop-journal.txt"};
+    command.insert(command.end(), extraEnvironment.begin(), extraEnvironment.end());
+    command.insert(command.end(), {"wine", VUROZUD_EXE});
+    pid_ = Spawn(command); // env runs Wine in its own process, so this stays the launcher's
     window_ = WineSession::Get().WaitForWindow(kTitle);
     // Wine maps the X window just after the window turns visible; clicks before that are lost.
     std::this_thread::sleep_for(300ms);
@@ -240,8 +228,6 @@ LauncherProcess::~LauncherProcess() {
         kill(pid_, SIGKILL);
         waitpid(pid_, nullptr, 0);
     }
-    for (const std::string& assignment : environment_)
-        unsetenv(assignment.substr(0, assignment.find('=')).c_str());
     WineSession::Get().WaitForWindowGone(kTitle); // the next test starts from no launcher at all
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // The Wine session the end-to-end tests run in: the throwaway prefix and virtual display that wine-env
-// set up (named by VUROZUD_WINE_ENV), and what the tests do there from outside: start the launcher, ask the
+// set up and runs them in, and what the tests do there from outside: start the launcher, ask the
 // probe about windows and registry values, click with the real X pointer, take screenshots, read the files
 // and the stand-in Active Desktop's journal.
 
@@ -133,7 +133,6 @@ private:
     pid_t pid_;
     std::optional<int> exitCode_;
     WindowFacts window_;
-    std::vector<std::string> environment_;
 };
 
 std::string ReadFile(const std::filesystem::path& path);
