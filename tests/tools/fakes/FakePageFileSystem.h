@@ -5,9 +5,8 @@
 
 #include "Failure.h"
 #include "PageReplacement.h"
+#include "PageStreams.h"
 
-#include <algorithm>
-#include <cstring>
 #include <map>
 #include <memory>
 #include <set>
@@ -89,17 +88,14 @@ public:
 
 private:
     struct File : PageFileWriter, ByteSource {
-        File(FakePageFileSystem& system, std::string path) : system(system), path(std::move(path)) {
+        File(FakePageFileSystem& system, std::string path)
+            : system(system), path(std::move(path)), reader(system.files.at(this->path), {65536}) {
             system.openFiles.insert(this->path);
         }
         ~File() override { Close(); }
         std::size_t Read(std::span<char> buffer) override {
             system.Step("Read");
-            const std::string& bytes = system.files.at(path);
-            const std::size_t count = std::min({buffer.size(), bytes.size() - offset, std::size_t{65536}});
-            std::memcpy(buffer.data(), bytes.data() + offset, count);
-            offset += count;
-            return count;
+            return reader.Read(buffer);
         }
         void Write(std::span<const char> bytes) override {
             system.Step("Write");
@@ -115,7 +111,7 @@ private:
         }
         FakePageFileSystem& system;
         std::string path;
-        std::size_t offset = 0;
+        MemorySource reader; // over the file as it was opened; a file is never read and written at once
         bool open = true;
     };
 

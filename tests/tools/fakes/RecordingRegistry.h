@@ -8,7 +8,7 @@
 
 #include "RegistryFunctions.h"
 
-#include <cstdio>
+#include <charconv>
 #include <map>
 #include <new>
 #include <optional>
@@ -21,18 +21,14 @@ namespace vurozud::test {
 
 inline std::string Hex(std::span<const std::uint8_t> bytes) {
     std::string text;
-    for (const std::uint8_t byte : bytes) {
-        char digits[3];
-        std::snprintf(digits, sizeof digits, "%02x", byte);
-        text += digits;
-    }
+    for (const std::uint8_t byte : bytes)
+        text += {"0123456789abcdef"[byte >> 4], "0123456789abcdef"[byte & 15]};
     return text;
 }
 
 inline std::string Hex(std::uint32_t number) {
-    char digits[9];
-    std::snprintf(digits, sizeof digits, "%x", number);
-    return digits;
+    char digits[8];
+    return {digits, std::to_chars(digits, digits + sizeof digits, number, 16).ptr};
 }
 
 class RecordingRegistry : public RegistryFunctions {
