@@ -14,7 +14,7 @@ namespace {
 
 constexpr Colour kBlack{0, 0, 0}, kGreen{0, 255, 0}, kRed{255, 0, 0};
 constexpr unsigned long kCaption = 0x00C00000, kFrameButtons = 0x000F0000; // system menu, sizing, minimize, maximize
-constexpr Twips kCommands[] = {kRun, kClose, kInstructions, kSupport, kExit};
+constexpr TwipRect kCommands[] = {kRun, kClose, kInstructions, kSupport, kExit};
 
 struct Scale {
     int DotsPerInch;
@@ -31,7 +31,7 @@ protected:
     }
     void TearDown() override { session_.SetDotsPerInch(96); }
 
-    Rect Box(const Twips& twips) const { return Pixels(twips, GetParam().DotsPerInch); }
+    Rect Box(const TwipRect& twips) const { return Pixels(twips, GetParam().DotsPerInch); }
 
     WineSession& session_ = WineSession::Get();
 };
@@ -65,7 +65,8 @@ TEST_P(LauncherWindow, DrawsItsLayoutAtTheDisplaysScaleAndEachCommandAnswersAtIt
             if (x >= picture.Left && x - picture.Left < 180 && y >= picture.Top && y - picture.Top < 135)
                 expected = {preview.Bytes[at + 2], preview.Bytes[at + 1], preview.Bytes[at]}; // bottom-up BGR
             for (const int row : kRuleRows)
-                if (y == Pixels(row, dpi) && x >= Pixels(kRuleLeft, dpi) && x < Pixels(kRuleRight, dpi))
+                if (y == TwipsToPixels(row, dpi) && x >= TwipsToPixels(kRuleLeft, dpi) &&
+                    x < TwipsToPixels(kRuleRight, dpi))
                     expected = kRed;
             for (std::size_t i = 0; i < std::size(kCommands); ++i)
                 if (Box(kCommands[i]).Contains({x, y}) && pixel == kGreen)
@@ -90,11 +91,11 @@ TEST_P(LauncherWindow, DrawsItsLayoutAtTheDisplaysScaleAndEachCommandAnswersAtIt
             std::this_thread::sleep_for(50ms);
         return session_.Pointer() == hand;
     };
-    for (const Twips& command : kCommands) {
+    for (const TwipRect& command : kCommands) {
         const Rect box = Box(command);
-        for (const auto [x, y, inside] : {std::tuple{box.Left - 1, box.Top, false}, {box.Left, box.Top, true},
-                                          {box.Right, box.Bottom - 1, false}, {box.Right - 1, box.Bottom - 1, true},
-                                          {box.Right - 1, box.Bottom, false}})
+        for (const auto& [x, y, inside] : {std::tuple{box.Left - 1, box.Top, false}, {box.Left, box.Top, true},
+                                           {box.Right, box.Bottom - 1, false}, {box.Right - 1, box.Bottom - 1, true},
+                                           {box.Right - 1, box.Bottom, false}})
             EXPECT_EQ(handAt(x, y, inside), inside) << x << "," << y;
     }
 

@@ -21,19 +21,6 @@ namespace vurozud::test {
 using namespace std::chrono_literals;
 using Rect = PixelRect; // right and bottom exclusive
 
-// A box in twips (left, top, width, height), and in pixels at a display's dots per inch: every edge converted on
-// its own, floor(twips x dpi / 1440).
-struct Twips {
-    int Left, Top, Width, Height;
-};
-
-inline int Pixels(int twips, int dotsPerInch = 96) { return twips * dotsPerInch / 1440; }
-
-inline Rect Pixels(const Twips& t, int dotsPerInch = 96) {
-    return {Pixels(t.Left, dotsPerInch), Pixels(t.Top, dotsPerInch), Pixels(t.Left + t.Width, dotsPerInch),
-            Pixels(t.Top + t.Height, dotsPerInch)};
-}
-
 // A box given in a window's client pixels, on the screen.
 inline Rect OnScreen(const Rect& client, const Rect& box) {
     return {client.Left + box.Left, client.Top + box.Top, client.Left + box.Right, client.Top + box.Bottom};
