@@ -28,8 +28,8 @@ protected:
         session_.WaitForWindow(kTitle, false);
     }
     WindowFacts Move(int x, int y, int width, int height) {
-        session_.Probe({"move", kTitle, std::to_string(x), std::to_string(y), std::to_string(width),
-                        std::to_string(height)});
+        session_.Ask({"move", kTitle, std::to_string(x), std::to_string(y), std::to_string(width),
+                      std::to_string(height)});
         std::this_thread::sleep_for(700ms); // the display catches up
         return session_.WaitForWindow(kTitle);
     }

@@ -1,6 +1,7 @@
 #include "WineSession.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <csignal>
 #include <cstdlib>
 #include <fstream>
@@ -32,8 +33,6 @@ pid_t Spawn(const std::vector<std::string>& arguments, const posix_spawn_file_ac
     return pid;
 }
 
-int ExitCodeOf(int status) { return WIFEXITED(status) ? WEXITSTATUS(status) : -1; }
-
 template <typename Condition> bool WaitUntil(Condition condition, std::chrono::milliseconds timeout = 10s) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     while (!condition()) {
@@ -55,23 +54,23 @@ Rect ParseRect(const std::string& text) {
 
 // The output goes to a file, not a pipe: Wine may start a background service from inside the program, which
 // inherits the output and keeps it open for good, so only the end of the program says the answer is complete.
-ProgramResult RunProgram(const std::vector<std::string>& arguments) {
-    char path[] = "/tmp/vurozud-answer-XXXXXX";
-    const int output = mkstemp(path);
-    unlink(path);
+std::string RunProgram(const std::vector<std::string>& arguments) {
+    std::FILE* answer = std::tmpfile();
+    if (answer == nullptr)
+        throw std::runtime_error("no temporary file for the answer of " + arguments[0]);
+    const int output = fileno(answer);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, output, STDOUT_FILENO);
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
     const pid_t pid = Spawn(arguments, &actions);
     posix_spawn_file_actions_destroy(&actions);
-    int status = 0;
-    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    while (waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
     }
     std::string text(static_cast<std::size_t>(lseek(output, 0, SEEK_END)), '\0');
     text.resize(static_cast<std::size_t>(std::max<ssize_t>(pread(output, text.data(), text.size(), 0), 0)));
-    close(output);
-    return {ExitCodeOf(status), text};
+    std::fclose(answer);
+    return text;
 }
 
 Rect WindowFacts::RectOf(const std::string& key) const { return ParseRect(Fields.at(key)); }
@@ -133,15 +132,19 @@ WineSession::WineSession() {
 std::filesystem::path WineSession::InstallFolder() const { return prefix_ / "drive_c" / "Program Files" / "zodoraz"; }
 std::filesystem::path WineSession::JournalFile() const { return prefix_ / "drive_c" / "active-desktop-journal.txt"; }
 
-ProgramResult WineSession::Probe(std::vector<std::string> arguments) {
-    arguments.insert(arguments.begin(), {"wine", WINPROBE_EXE});
-    return RunProgram(arguments);
-}
-
 void WineSession::Registry(std::vector<std::string> arguments) {
     arguments.insert(arguments.begin(), {"wine", "reg"});
     arguments.push_back("/f");
     RunProgram(arguments);
+}
+
+std::string WineSession::RegistryValue(const std::string& key, const std::string& name) {
+    std::istringstream in(RunProgram({"wine", "reg", "query", "HKCU\\" + key, "/v", name}));
+    std::string word, type, bytes;
+    while (in >> word && word != name) {
+    }
+    in >> type >> bytes;
+    return type.empty() ? "" : type + " " + bytes;
 }
 
 void WineSession::SetWindowsVersion(const std::string& version) {
@@ -155,9 +158,10 @@ void WineSession::SetDotsPerInch(int dotsPerInch) {
         Registry({"add", key, "/v", "LogPixels", "/t", "REG_DWORD", "/d", std::to_string(dotsPerInch)});
 }
 
-WindowFacts WineSession::Ask(const std::vector<std::string>& question) {
+WindowFacts WineSession::Ask(std::vector<std::string> question) {
+    question.insert(question.begin(), {"wine", WINPROBE_EXE});
     WindowFacts facts;
-    std::istringstream in(Probe(question).Output);
+    std::istringstream in(RunProgram(question));
     for (std::string line; std::getline(in, line);) {
         line.erase(line.find_last_not_of('\r') + 1);
         if (line.rfind("child=", 0) == 0)
@@ -187,7 +191,7 @@ bool WineSession::WaitForWindowGone(const std::string& title) {
 void WineSession::MovePointerTo(int x, int y) {
     RunProgram({"xdotool", "mousemove", std::to_string(x), std::to_string(y)});
     const std::string expected = "x:" + std::to_string(x) + " y:" + std::to_string(y) + " ";
-    WaitUntil([&] { return RunProgram({"xdotool", "getmouselocation"}).Output.rfind(expected, 0) == 0; }, 2s);
+    WaitUntil([&] { return RunProgram({"xdotool", "getmouselocation"}).rfind(expected, 0) == 0; }, 2s);
 }
 
 void WineSession::ClickAt(int x, int y) {
@@ -210,7 +214,7 @@ PointerShape WineSession::Pointer() {
 }
 
 Screenshot WineSession::TakeScreenshot() {
-    return Screenshot(RunProgram({"import", "-window", "root", "-depth", "8", "ppm:-"}).Output);
+    return Screenshot(RunProgram({"import", "-window", "root", "-depth", "8", "ppm:-"}));
 }
 
 LauncherProcess::LauncherProcess(const std::vector<std::string>& extraEnvironment) {
@@ -238,7 +242,7 @@ void LauncherProcess::ClickClient(const Rect& box) {
 bool LauncherProcess::Running() {
     int status = 0;
     if (!exitCode_ && waitpid(pid_, &status, WNOHANG) == pid_)
-        exitCode_ = ExitCodeOf(status);
+        exitCode_ = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return !exitCode_;
 }
 

@@ -26,13 +26,8 @@ inline Rect OnScreen(const Rect& client, const Rect& box) {
     return {client.Left + box.Left, client.Top + box.Top, client.Left + box.Right, client.Top + box.Bottom};
 }
 
-struct ProgramResult {
-    int ExitCode; // -1 when the program did not end normally
-    std::string Output;
-};
-
-// Runs a Linux program to its end and collects its standard output.
-ProgramResult RunProgram(const std::vector<std::string>& arguments);
+// Runs a Linux program to its end and gives back its standard output.
+std::string RunProgram(const std::vector<std::string>& arguments);
 
 // What the probe says: its fields, and for a window its children as "Class rect text".
 struct WindowFacts {
@@ -75,14 +70,15 @@ public:
     std::filesystem::path InstallFolder() const; // c:\program files\zodoraz
     std::filesystem::path JournalFile() const;   // where the stand-in Active Desktop writes
 
-    ProgramResult Probe(std::vector<std::string> arguments);
     void Registry(std::vector<std::string> arguments); // Wine's "reg" with these arguments, forced
+    // A value under HKEY_CURRENT_USER as that tool shows it: "TYPE BYTES" (hexadecimal, upper case), or "".
+    std::string RegistryValue(const std::string& key, const std::string& name);
     // The Windows edition Wine shows the launcher ("win95" ... "win7"), and the display's dots per inch.
     void SetWindowsVersion(const std::string& version);
     void SetDotsPerInch(int dotsPerInch);
 
-    // The probe's answer: "window TITLE" (count "0" when there is none), "regvalue KEY NAME", ...
-    WindowFacts Ask(const std::vector<std::string>& question);
+    // The probe's answer: "window TITLE" (count "0" when there is none), "move TITLE X Y W H", "process PID".
+    WindowFacts Ask(std::vector<std::string> question);
     WindowFacts WaitForWindow(const std::string& title, bool visible = true);
     bool WaitForWindowGone(const std::string& title);
 

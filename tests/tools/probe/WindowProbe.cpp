@@ -5,7 +5,6 @@
 //   winprobe window TITLE            the top-level window with this exact title, its children and how many
 //                                    windows have the title (count=0 and exit code 1 when there is none)
 //   winprobe move TITLE X Y W H      moves and sizes it (window rectangle, screen coordinates)
-//   winprobe regvalue KEY NAME       a value under HKEY_CURRENT_USER\KEY: type, count and bytes
 //   winprobe process PID             the entries the system's handle table holds for the process (Wine
 //                                    answers 0 for the handle count, but keeps the table)
 
@@ -40,24 +39,11 @@ void PrintRect(const char* name, const RECT& r) {
     std::printf("%s=%ld,%ld,%ld,%ld\n", name, r.left, r.top, r.right, r.bottom);
 }
 
-struct Search {
-    const char* title;
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectTitled(HWND window, LPARAM context) {
-    auto* search = reinterpret_cast<Search*>(context);
-    char text[512] = "";
-    GetWindowTextA(window, text, sizeof text);
-    if (std::string(text) == search->title)
-        search->found.push_back(window);
-    return TRUE;
-}
-
 std::vector<HWND> TopLevelWindows(const char* title) {
-    Search search{title, {}};
-    EnumWindows(CollectTitled, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    std::vector<HWND> found;
+    for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, nullptr, title)) != nullptr;)
+        found.push_back(window);
+    return found;
 }
 
 BOOL CALLBACK PrintChild(HWND child, LPARAM) {
@@ -90,25 +76,6 @@ int DescribeWindow(const char* title) {
     PrintRect("window", frame);
     PrintRect("client", client);
     EnumChildWindows(window, PrintChild, 0);
-    return 0;
-}
-
-int DescribeValue(const char* key, const char* name) {
-    HKEY handle;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, key, 0, KEY_QUERY_VALUE, &handle) != ERROR_SUCCESS)
-        return 1;
-    DWORD type = 0, count = 0;
-    LONG status = RegQueryValueExA(handle, name, nullptr, &type, nullptr, &count);
-    std::vector<BYTE> data(count);
-    if (status == ERROR_SUCCESS && count)
-        status = RegQueryValueExA(handle, name, nullptr, &type, data.data(), &count);
-    RegCloseKey(handle);
-    if (status != ERROR_SUCCESS)
-        return 1;
-    std::printf("type=%lu\ncount=%lu\ndata=", type, count);
-    for (DWORD i = 0; i < count; ++i)
-        std::printf("%02x", data[i]);
-    std::printf("\n");
     return 0;
 }
 
@@ -154,12 +121,10 @@ int main(int argc, char** argv) {
                                                   std::atoi(argv[5]), std::atoi(argv[6]), SWP_NOZORDER | SWP_NOACTIVATE)
                      ? 0
                      : 1;
-    } else if (command == "regvalue" && argc == 4)
-        status = DescribeValue(argv[2], argv[3]);
-    else if (command == "process" && argc == 3)
+    } else if (command == "process" && argc == 3)
         status = DescribeProcess(std::strtoul(argv[2], nullptr, 10));
     else
-        std::fprintf(stderr, "usage: winprobe window TITLE | move TITLE X Y W H | regvalue KEY NAME | process PID\n");
+        std::fprintf(stderr, "usage: winprobe window TITLE | move TITLE X Y W H | process PID\n");
     std::fflush(stdout);
     return status;
 }
