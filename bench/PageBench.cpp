@@ -48,11 +48,13 @@ private:
 class FdSource : public ByteSource {
 public:
     explicit FdSource(int fd) : fd_(fd) {}
-    std::size_t Read(std::span<char> buffer) override {
+    MaybeFailure Read(std::span<char> buffer, std::size_t& count) override {
         for (;;) {
-            const ssize_t count = read(fd_, buffer.data(), buffer.size());
-            if (count >= 0)
-                return static_cast<std::size_t>(count);
+            const ssize_t read = ::read(fd_, buffer.data(), buffer.size());
+            if (read >= 0) {
+                count = static_cast<std::size_t>(read);
+                return std::nullopt;
+            }
             if (errno != EINTR)
                 Fail("read");
         }
@@ -65,7 +67,7 @@ private:
 class FdSink : public ByteSink {
 public:
     explicit FdSink(int fd) : fd_(fd) {}
-    void Write(std::span<const char> bytes) override {
+    MaybeFailure Write(std::span<const char> bytes) override {
         while (!bytes.empty()) {
             const ssize_t count = write(fd_, bytes.data(), bytes.size());
             if (count < 0 && errno == EINTR)
@@ -74,6 +76,7 @@ public:
                 Fail("write");
             bytes = bytes.subspan(static_cast<std::size_t>(count));
         }
+        return std::nullopt;
     }
 
 private:
@@ -85,7 +88,8 @@ int TransformFile(const std::string& in, const std::string& out, std::size_t chu
     const Fd output(out, O_WRONLY | O_CREAT | O_TRUNC);
     FdSource source(input.Get());
     FdSink sink(output.Get());
-    TransformDesktopPage(source, sink, "1024", "768", chunkSize);
+    // The streams end the program themselves when the system refuses.
+    static_cast<void>(TransformDesktopPage(source, sink, "1024", "768", chunkSize));
     return 0;
 }
 
@@ -96,7 +100,7 @@ void GenerateTemplate(const std::string& path, std::size_t size) {
     FdSink sink(file.Get());
     std::string buffer;
     const auto flush = [&] {
-        sink.Write(buffer);
+        static_cast<void>(sink.Write(buffer));
         buffer.clear();
     };
     std::uint32_t state = 12345;
@@ -205,7 +209,7 @@ std::uint64_t FileDigest(const std::string& path, off_t from) {
     std::vector<char> buffer(1 << 20);
     std::uint64_t digest = 14695981039346656037u;
     std::uint64_t length = 0;
-    for (std::size_t count; (count = bytes.Read(buffer)) != 0; length += count) {
+    for (std::size_t count; static_cast<void>(bytes.Read(buffer, count)), count != 0; length += count) {
         for (std::size_t i = 0; i < count; ++i)
             digest = (digest ^ static_cast<unsigned char>(buffer[i])) * 1099511628211u;
     }

@@ -3,7 +3,7 @@
 namespace vurozud {
 
 // COM initialised (apartment-threaded) for the calling thread while the object lives. A failed
-// initialisation throws Failure, so an object that exists always has one initialisation to undo.
+// initialisation ends the program, so an object that exists always has one initialisation to undo.
 class ComInitialization {
 public:
     ComInitialization();

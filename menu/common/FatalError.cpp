@@ -1,4 +1,5 @@
-#include "FatalError.h"
+// The one place where a failure ends the program: the fatal error box with the error number and the
+// system's description, then the end of the process.
 
 #include "ApplicationTitle.h"
 #include "FatalErrorText.h"
@@ -6,7 +7,6 @@
 
 #include <windows.h>
 
-#include <new>
 #include <string>
 
 namespace vurozud {
@@ -27,24 +27,11 @@ std::string SystemDescription(FailureCodeKind kind, std::uint32_t code) {
     return description;
 }
 
-Failure AsFailure(std::exception_ptr failure) {
-    try {
-        std::rethrow_exception(failure);
-    } catch (const Failure& known) {
-        return known;
-    } catch (const std::bad_alloc&) {
-        return Failure::Hresult(kHresultOutOfMemory, "allocation");
-    } catch (...) {
-        return Failure::Hresult(kHresultUnexpected, "unexpected failure");
-    }
-}
-
 } // namespace
 
-void ShowFatalErrorAndExit(std::exception_ptr failure) {
-    const Failure known = AsFailure(failure);
+void EndWithFatalError(const Failure& failure) {
     const std::string text =
-        FatalErrorText(known.Kind(), known.Code(), SystemDescription(known.Kind(), known.Code()));
+        FatalErrorText(failure.Kind(), failure.Code(), SystemDescription(failure.Kind(), failure.Code()));
     MessageBoxA(nullptr, text.c_str(), kApplicationTitle, MB_OK | MB_ICONERROR | MB_TASKMODAL);
     // One exit status for every fatal error: an error code's low byte can be zero, and some
     // parents see no more of the status than that byte.

@@ -2,10 +2,10 @@
 
 namespace vurozud {
 
-void ThrowLastError(const char* operation) {
+Failure LastError(const char* operation) {
     const DWORD code = GetLastError();
     // A call that failed without saying why still failed.
-    throw Failure::Win32(code != ERROR_SUCCESS ? code : ERROR_GEN_FAILURE, operation);
+    return Failure::Win32(code != ERROR_SUCCESS ? code : ERROR_GEN_FAILURE, operation);
 }
 
 } // namespace vurozud

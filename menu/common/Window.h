@@ -5,7 +5,6 @@
 // Windows, classes and messages use the ANSI forms throughout, which every edition of Windows
 // implements.
 
-#include "FatalError.h"
 #include "Twips.h"
 #include "UniqueHandle.h"
 #include "Win32Error.h"
@@ -108,13 +107,12 @@ private:
             self->window_ = nullptr;
             return DefWindowProcA(window, message, wParam, lParam);
         }
-        return RunOrEndProgram([&]() -> LRESULT {
-            if (message == WM_PAINT || message == WM_PRINTCLIENT) {
-                self->Paint(message, wParam);
-                return 0;
-            }
-            return self->OnMessage(message, wParam, lParam);
-        });
+        // A failure inside never comes back here: it ends the program where it is found.
+        if (message == WM_PAINT || message == WM_PRINTCLIENT) {
+            self->Paint(message, wParam);
+            return 0;
+        }
+        return self->OnMessage(message, wParam, lParam);
     }
 
     HWND window_ = nullptr;

@@ -107,7 +107,8 @@ private:
 };
 
 // Gathers the page into writes of one full buffer each: large writes at evenly spaced places are what file
-// systems take fastest, and copying the bytes once more costs far less than writing them in odd pieces.
+// systems take fastest, and copying the bytes once more costs far less than writing them in odd pieces. After a
+// failed write it takes nothing more and keeps the failure.
 class PageWriter {
 public:
     explicit PageWriter(ByteSink& sink) : sink_(sink), buffer_(new char[kCapacity]) {}
@@ -115,7 +116,7 @@ public:
     void Append(std::string_view bytes) { Append(bytes.data(), bytes.data() + bytes.size()); }
 
     void Append(const char* begin, const char* end) {
-        while (begin != end) {
+        while (begin != end && !failure_) {
             const std::size_t count = std::min(static_cast<std::size_t>(end - begin), kCapacity - size_);
             std::memcpy(buffer_.get() + size_, begin, count);
             size_ += count;
@@ -126,10 +127,12 @@ public:
     }
 
     void Flush() {
-        if (size_ != 0)
-            sink_.Write({buffer_.get(), size_});
+        if (size_ != 0 && !failure_)
+            failure_ = sink_.Write({buffer_.get(), size_});
         size_ = 0;
     }
+
+    const MaybeFailure& Failed() const { return failure_; }
 
 private:
     static constexpr std::size_t kCapacity = kPageChunkSize;
@@ -137,6 +140,7 @@ private:
     ByteSink& sink_;
     std::unique_ptr<char[]> buffer_;
     std::size_t size_ = 0;
+    MaybeFailure failure_;
 };
 
 // The text that takes the place of each size pattern.
@@ -150,8 +154,8 @@ std::string PageSizeText(std::string_view widthText, std::string_view heightText
 
 } // namespace
 
-void TransformDesktopPage(ByteSource& templateBytes, ByteSink& page, std::string_view widthText,
-                          std::string_view heightText, std::size_t chunkSize) {
+MaybeFailure TransformDesktopPage(ByteSource& templateBytes, ByteSink& page, std::string_view widthText,
+                                  std::string_view heightText, std::size_t chunkSize) {
     const std::string sizeText = PageSizeText(widthText, heightText);
     chunkSize = std::max(chunkSize, kPatternLength);
     const std::unique_ptr<char[]> buffer(new char[chunkSize]);
@@ -162,7 +166,12 @@ void TransformDesktopPage(ByteSource& templateBytes, ByteSink& page, std::string
     // Bytes at the start of the buffer that the last round left for this one.
     std::size_t held = 0;
     for (;;) {
-        const std::size_t count = templateBytes.Read({buffer.get() + held, chunkSize - held});
+        // No more of the template is read once the page cannot take it.
+        if (writer.Failed())
+            return writer.Failed();
+        std::size_t count = 0;
+        if (MaybeFailure failure = templateBytes.Read({buffer.get() + held, chunkSize - held}, count))
+            return failure;
         const bool atEnd = count == 0;
         ending.Note(buffer.get() + held, count);
         const char* at = buffer.get();
@@ -194,6 +203,7 @@ void TransformDesktopPage(ByteSource& templateBytes, ByteSink& page, std::string
     if (ending.LastLineOpen())
         writer.Append(kLineBreak);
     writer.Flush();
+    return writer.Failed();
 }
 
 } // namespace vurozud

@@ -3,6 +3,8 @@
 // empty line, with the template's fixed size attributes replaced by the recorded screen size. The bytes flow
 // through in fixed-size chunks, so a page of any size (or one endless line) takes the same small memory.
 
+#include "Failure.h"
+
 #include <cstddef>
 #include <span>
 #include <string>
@@ -14,16 +16,16 @@ namespace vurozud {
 class ByteSource {
 public:
     virtual ~ByteSource() = default;
-    // Fills the start of the buffer with the next bytes and says how many; 0 only at the end. Fewer bytes than
-    // the buffer holds do not mean the end.
-    virtual std::size_t Read(std::span<char> buffer) = 0;
+    // Fills the start of the buffer with the next bytes and sets count to how many; 0 only at the end. Fewer
+    // bytes than the buffer holds do not mean the end.
+    [[nodiscard]] virtual MaybeFailure Read(std::span<char> buffer, std::size_t& count) = 0;
 };
 
-// Where the page's bytes go; every byte given is taken, or the call throws.
+// Where the page's bytes go; every byte given is taken, or the call fails.
 class ByteSink {
 public:
     virtual ~ByteSink() = default;
-    virtual void Write(std::span<const char> bytes) = 0;
+    [[nodiscard]] virtual MaybeFailure Write(std::span<const char> bytes) = 0;
 };
 
 // The fixed size attributes of the template, matched exactly (letter case included).
@@ -34,8 +36,9 @@ inline constexpr std::size_t kPageChunkSize = 256 * 1024;
 
 // Writes the page for the template to the sink. Template lines end at CR or CR LF; a lone LF is an ordinary
 // byte of its line, and the last line needs no line break. chunkSize (at least the pattern's length) sets the
-// input buffer; tests make it small to move the chunk boundaries around.
-void TransformDesktopPage(ByteSource& templateBytes, ByteSink& page, std::string_view widthText,
+// input buffer; tests make it small to move the chunk boundaries around. The first failure of a read or a write
+// stops the page there and is given back.
+[[nodiscard]] MaybeFailure TransformDesktopPage(ByteSource& templateBytes, ByteSink& page, std::string_view widthText,
                           std::string_view heightText, std::size_t chunkSize = kPageChunkSize);
 
 } // namespace vurozud

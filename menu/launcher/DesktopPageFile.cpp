@@ -19,11 +19,13 @@ class FileSource : public ByteSource {
 public:
     explicit FileSource(UniqueFile file) : file_(std::move(file)) {}
 
-    std::size_t Read(std::span<char> buffer) override {
+    MaybeFailure Read(std::span<char> buffer, std::size_t& count) override {
         DWORD read = 0;
         const auto wanted = static_cast<DWORD>(std::min(buffer.size(), kLargestTransfer));
-        CheckWin32(ReadFile(file_.get(), buffer.data(), wanted, &read, nullptr), "ReadFile");
-        return read;
+        if (!ReadFile(file_.get(), buffer.data(), wanted, &read, nullptr))
+            return LastError("ReadFile");
+        count = read;
+        return std::nullopt;
     }
 
 private:
@@ -34,32 +36,47 @@ class FileWriter : public PageFileWriter {
 public:
     explicit FileWriter(UniqueFile file) : file_(std::move(file)) {}
 
-    void Write(std::span<const char> bytes) override {
+    MaybeFailure Write(std::span<const char> bytes) override {
         while (!bytes.empty()) {
             DWORD written = 0;
             const auto wanted = static_cast<DWORD>(std::min(bytes.size(), kLargestTransfer));
-            CheckWin32(WriteFile(file_.get(), bytes.data(), wanted, &written, nullptr), "WriteFile");
+            if (!WriteFile(file_.get(), bytes.data(), wanted, &written, nullptr))
+                return LastError("WriteFile");
             // A disk that takes nothing more without saying why is full all the same.
             if (written == 0)
-                throw Failure::Win32(ERROR_DISK_FULL, "WriteFile");
+                return Failure::Win32(ERROR_DISK_FULL, "WriteFile");
             bytes = bytes.subspan(written);
         }
+        return std::nullopt;
     }
 
-    void Commit() override {
-        CheckWin32(FlushFileBuffers(file_.get()), "FlushFileBuffers");
-        CheckWin32(CloseHandle(file_.release()), "CloseHandle");
+    MaybeFailure Commit() override {
+        if (!FlushFileBuffers(file_.get()))
+            return LastError("FlushFileBuffers");
+        if (!CloseHandle(file_.release()))
+            return LastError("CloseHandle");
+        return std::nullopt;
     }
 
 private:
     UniqueFile file_;
 };
 
-class Win32PageFiles : public PageFileSystem {
+// A Win32 result: nothing when the call succeeded, else the failure GetLastError describes.
+MaybeFailure Checked(BOOL succeeded, const char* operation) {
+    if (succeeded)
+        return std::nullopt;
+    return LastError(operation);
+}
+
+class Win32PageFiles final : public PageFileSystem {
 public:
-    std::unique_ptr<ByteSource> OpenForReading(const std::string& path) override {
-        return std::make_unique<FileSource>(Open(path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING,
-                                                 FILE_FLAG_SEQUENTIAL_SCAN));
+    MaybeFailure OpenForReading(const std::string& path, std::unique_ptr<ByteSource>& file) override {
+        UniqueFile opened;
+        if (MaybeFailure failure = Open(path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING, opened))
+            return failure;
+        file = std::make_unique<FileSource>(std::move(opened));
+        return std::nullopt;
     }
 
     bool IsReadOnly(const std::string& path) override {
@@ -67,40 +84,46 @@ public:
         return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
     }
 
-    std::string CreateUniqueFile(const std::string& folder) override {
-        char path[MAX_PATH];
-        CheckWin32(GetTempFileNameA(folder.c_str(), "pag", 0, path), "GetTempFileNameA");
-        return path;
+    MaybeFailure CreateUniqueFile(const std::string& folder, std::string& path) override {
+        char created[MAX_PATH];
+        if (!GetTempFileNameA(folder.c_str(), "pag", 0, created))
+            return LastError("GetTempFileNameA");
+        path = created;
+        return std::nullopt;
     }
 
-    std::unique_ptr<PageFileWriter> OpenForWriting(const std::string& path) override {
-        return std::make_unique<FileWriter>(Open(path, GENERIC_WRITE, 0, TRUNCATE_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN));
+    MaybeFailure OpenForWriting(const std::string& path, std::unique_ptr<PageFileWriter>& file) override {
+        UniqueFile opened;
+        if (MaybeFailure failure = Open(path, GENERIC_WRITE, 0, TRUNCATE_EXISTING, opened))
+            return failure;
+        file = std::make_unique<FileWriter>(std::move(opened));
+        return std::nullopt;
     }
 
-    void Replace(const std::string& from, const std::string& to) override {
-        CheckWin32(MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH),
-                   "MoveFileExA");
+    MaybeFailure Replace(const std::string& from, const std::string& to) override {
+        return Checked(MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH),
+                       "MoveFileExA");
     }
 
-    void Move(const std::string& from, const std::string& to) override {
-        CheckWin32(MoveFileA(from.c_str(), to.c_str()), "MoveFileA");
+    MaybeFailure Move(const std::string& from, const std::string& to) override {
+        return Checked(MoveFileA(from.c_str(), to.c_str()), "MoveFileA");
     }
 
-    void Delete(const std::string& path) override { CheckWin32(DeleteFileA(path.c_str()), "DeleteFileA"); }
+    MaybeFailure Delete(const std::string& path) override { return Checked(DeleteFileA(path.c_str()), "DeleteFileA"); }
 
 private:
-    static UniqueFile Open(const std::string& path, DWORD access, DWORD sharing, DWORD disposition, DWORD flags) {
-        UniqueFile file(CreateFileA(path.c_str(), access, sharing, nullptr, disposition, flags, nullptr));
-        if (!file)
-            ThrowLastError("CreateFileA");
-        return file;
+    static MaybeFailure Open(const std::string& path, DWORD access, DWORD sharing, DWORD disposition,
+                             UniqueFile& file) {
+        file.reset(CreateFileA(path.c_str(), access, sharing, nullptr, disposition, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+        return Checked(static_cast<bool>(file), "CreateFileA");
     }
 };
 
 } // namespace
 
 PageFileSystem& SystemPageFiles() {
-    static Win32PageFiles files;
+    // Constant-initialised and never destroyed: nothing to run at start-up or at the end.
+    static constinit Win32PageFiles files;
     return files;
 }
 

@@ -1,15 +1,13 @@
 #include "PageReplacement.h"
 
-#include "Failure.h"
-
 #include <utility>
 
 namespace vurozud {
 
 namespace {
 
-bool IsWin32Error(const Failure& failure, std::uint32_t code) {
-    return failure.Kind() == FailureCodeKind::Win32Error && failure.Code() == code;
+bool IsWin32Error(const MaybeFailure& failure, std::uint32_t code) {
+    return failure && failure->Kind() == FailureCodeKind::Win32Error && failure->Code() == code;
 }
 
 // The folder of a path, with its trailing separator; the current folder for a bare file name.
@@ -19,98 +17,78 @@ std::string FolderOf(const std::string& path) {
 }
 
 // Deletes a file of ours when a failure, or a deletion that fails, must not be the one reported.
-void DeleteQuietly(PageFileSystem& files, const std::string& path) noexcept {
-    try {
-        files.Delete(path);
-    } catch (...) {
-    }
-}
+void DeleteQuietly(PageFileSystem& files, const std::string& path) { static_cast<void>(files.Delete(path)); }
 
-// Deletes a file of ours when the scope is left before Keep, quietly: the failure that brought us here is
-// the one to report.
-class DeleteUnlessKept {
-public:
-    DeleteUnlessKept(PageFileSystem& files, std::string path) : files_(files), path_(std::move(path)) {}
-    DeleteUnlessKept(const DeleteUnlessKept&) = delete;
-    DeleteUnlessKept& operator=(const DeleteUnlessKept&) = delete;
-    ~DeleteUnlessKept() {
-        if (!kept_)
-            DeleteQuietly(files_, path_);
-    }
-
-    void Keep() { kept_ = true; }
-
-private:
-    PageFileSystem& files_;
-    std::string path_;
-    bool kept_ = false;
-};
-
-// False where the system has no one-step replacement.
-bool ReplaceInOneStep(PageFileSystem& files, const std::string& newPage, const std::string& page) {
-    try {
-        files.Replace(newPage, page);
-        return true;
-    } catch (const Failure& failure) {
-        if (!IsWin32Error(failure, kErrorCallNotImplemented))
-            throw;
-        return false;
-    }
+// The new page, written into the file of that name and flushed to disk; the file is closed again whatever
+// happens.
+MaybeFailure WriteNewPage(PageFileSystem& files, ByteSource& templateBytes, const std::string& newPage,
+                          std::string_view widthText, std::string_view heightText) {
+    std::unique_ptr<PageFileWriter> writer;
+    if (MaybeFailure failure = files.OpenForWriting(newPage, writer))
+        return failure;
+    if (MaybeFailure failure = TransformDesktopPage(templateBytes, *writer, widthText, heightText))
+        return failure;
+    return writer->Commit();
 }
 
 // The Windows 95 family: the old page steps aside under a name of its own until the new one is in place.
-void ReplaceByMovingAside(PageFileSystem& files, const std::string& newPage, const std::string& page,
-                          const std::string& folder) {
-    const std::string aside = files.CreateUniqueFile(folder);
-    {
-        // The name is ours now; the move needs it free.
-        DeleteUnlessKept placeholder(files, aside);
-        files.Delete(aside);
-        placeholder.Keep();
+MaybeFailure ReplaceByMovingAside(PageFileSystem& files, const std::string& newPage, const std::string& page,
+                                  const std::string& folder) {
+    std::string aside;
+    if (MaybeFailure failure = files.CreateUniqueFile(folder, aside))
+        return failure;
+    // The name is ours now; the move needs it free.
+    if (MaybeFailure failure = files.Delete(aside)) {
+        DeleteQuietly(files, aside);
+        return failure;
     }
-    try {
-        files.Move(page, aside);
-    } catch (const Failure& failure) {
-        if (!IsWin32Error(failure, kErrorFileNotFound))
-            throw;
-        files.Move(newPage, page); // there is no previous page to keep
-        return;
-    }
-    try {
-        files.Move(newPage, page);
-    } catch (...) {
-        try {
-            files.Move(aside, page);
-        } catch (...) {
-            // Then the previous page stays whole under the aside name: better than losing it.
-        }
-        throw;
+    const MaybeFailure asideFailure = files.Move(page, aside);
+    if (IsWin32Error(asideFailure, kErrorFileNotFound))
+        return files.Move(newPage, page); // there is no previous page to keep
+    if (asideFailure)
+        return asideFailure;
+    if (MaybeFailure failure = files.Move(newPage, page)) {
+        // Should the way back fail too, the previous page stays whole under the aside name: better than losing it.
+        static_cast<void>(files.Move(aside, page));
+        return failure;
     }
     // The new page is in place: an old copy that will not go harms nothing, and failing now would report a
     // page that is fine.
     DeleteQuietly(files, aside);
+    return std::nullopt;
+}
+
+// Puts the complete new page in the page's place, in one step where the system has one.
+MaybeFailure PlaceNewPage(PageFileSystem& files, const std::string& newPage, const std::string& page,
+                          const std::string& folder) {
+    const MaybeFailure failure = files.Replace(newPage, page);
+    if (IsWin32Error(failure, kErrorCallNotImplemented))
+        return ReplaceByMovingAside(files, newPage, page, folder);
+    return failure;
 }
 
 } // namespace
 
-void ReplaceDesktopPage(PageFileSystem& files, const std::string& templatePath, const std::string& pagePath,
-                        std::string_view widthText, std::string_view heightText) {
-    std::unique_ptr<ByteSource> templateBytes = files.OpenForReading(templatePath);
+MaybeFailure ReplaceDesktopPage(PageFileSystem& files, const std::string& templatePath, const std::string& pagePath,
+                                std::string_view widthText, std::string_view heightText) {
+    std::unique_ptr<ByteSource> templateBytes;
+    if (MaybeFailure failure = files.OpenForReading(templatePath, templateBytes))
+        return failure;
     if (files.IsReadOnly(pagePath))
-        throw Failure::Win32(kErrorAccessDenied, "ReplaceDesktopPage");
+        return Failure::Win32(kErrorAccessDenied, "ReplaceDesktopPage");
     const std::string folder = FolderOf(pagePath);
-    const std::string newPage = files.CreateUniqueFile(folder);
-    DeleteUnlessKept newPageUntilPlaced(files, newPage);
-    {
-        // Closed before anything else happens to the file, on failure too.
-        const std::unique_ptr<PageFileWriter> writer = files.OpenForWriting(newPage);
-        TransformDesktopPage(*templateBytes, *writer, widthText, heightText);
-        writer->Commit();
-    }
+    std::string newPage;
+    if (MaybeFailure failure = files.CreateUniqueFile(folder, newPage))
+        return failure;
+    MaybeFailure failure = WriteNewPage(files, *templateBytes, newPage, widthText, heightText);
     templateBytes.reset();
-    if (!ReplaceInOneStep(files, newPage, pagePath))
-        ReplaceByMovingAside(files, newPage, pagePath, folder);
-    newPageUntilPlaced.Keep();
+    if (!failure)
+        failure = PlaceNewPage(files, newPage, pagePath, folder);
+    // A new page that did not take the page's place is of no use to anyone; it is gone before the failure is
+    // reported.
+    if (failure)
+        DeleteQuietly(files, newPage);
+    return failure;
 }
 
 } // namespace vurozud

@@ -22,34 +22,39 @@ inline constexpr std::uint32_t kErrorCallNotImplemented = 120; // ERROR_CALL_NOT
 // closed.
 class PageFileWriter : public ByteSink {
 public:
-    virtual void Commit() = 0;
+    [[nodiscard]] virtual MaybeFailure Commit() = 0;
 };
 
-// The file operations the replacement needs; each throws Failure when the system refuses.
+// The file operations the replacement needs; each gives back the failure when the system refuses, and then has
+// done nothing.
 class PageFileSystem {
 public:
-    virtual ~PageFileSystem() = default;
-
-    virtual std::unique_ptr<ByteSource> OpenForReading(const std::string& path) = 0;
+    [[nodiscard]] virtual MaybeFailure OpenForReading(const std::string& path, std::unique_ptr<ByteSource>& file) = 0;
     // True when the file exists and is marked read-only.
     virtual bool IsReadOnly(const std::string& path) = 0;
-    // Creates an empty file under a new name in the folder (given with its trailing separator) and gives its path.
-    virtual std::string CreateUniqueFile(const std::string& folder) = 0;
+    // Creates an empty file under a new name in the folder (given with its trailing separator) and sets path to it.
+    [[nodiscard]] virtual MaybeFailure CreateUniqueFile(const std::string& folder, std::string& path) = 0;
     // Opens an existing file for writing, emptied, and shared with no one.
-    virtual std::unique_ptr<PageFileWriter> OpenForWriting(const std::string& path) = 0;
+    [[nodiscard]] virtual MaybeFailure OpenForWriting(const std::string& path,
+                                                      std::unique_ptr<PageFileWriter>& file) = 0;
     // Puts the file in the target's place in one step, replacing the target if there is one; fails with
     // kErrorCallNotImplemented where the system has no such step.
-    virtual void Replace(const std::string& from, const std::string& to) = 0;
+    [[nodiscard]] virtual MaybeFailure Replace(const std::string& from, const std::string& to) = 0;
     // Renames a file; fails if the target exists.
-    virtual void Move(const std::string& from, const std::string& to) = 0;
-    virtual void Delete(const std::string& path) = 0;
+    [[nodiscard]] virtual MaybeFailure Move(const std::string& from, const std::string& to) = 0;
+    [[nodiscard]] virtual MaybeFailure Delete(const std::string& path) = 0;
+
+protected:
+    // Not owned through this interface: the system's binding lives as long as the program, and needs no
+    // clean-up registered for the program's end.
+    ~PageFileSystem() = default;
 };
 
 // Writes the page for the template and the size texts in place of the page at pagePath. The template is opened
 // first: if it cannot be, nothing is touched. A read-only page is someone's wish to keep it: it is refused
-// (access denied) before anything is written, on every system alike. On any failure the Failure propagates,
+// (access denied) before anything is written, on every system alike. On any failure the failure is given back,
 // the previous page is whole and no temporary file is left behind.
-void ReplaceDesktopPage(PageFileSystem& files, const std::string& templatePath, const std::string& pagePath,
+[[nodiscard]] MaybeFailure ReplaceDesktopPage(PageFileSystem& files, const std::string& templatePath, const std::string& pagePath,
                         std::string_view widthText, std::string_view heightText);
 
 } // namespace vurozud

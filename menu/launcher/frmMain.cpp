@@ -194,7 +194,10 @@ void frmMain::Exit_Click() { EndProgram(); }
 
 void frmMain::WriteDesktopPage() {
     const std::u16string widthText = ShortestDecimalText(ScreenWidth.As<float>(), DecimalSeparator());
-    ReplaceDesktopPage(SystemPageFiles(), kTemplatePath, kPagePath, ToAnsi(widthText), ToAnsi(ScreenHeight));
+    // The replacement has cleaned up after a failure by the time it reports it; the failure ends the program.
+    if (const MaybeFailure failure =
+            ReplaceDesktopPage(SystemPageFiles(), kTemplatePath, kPagePath, ToAnsi(widthText), ToAnsi(ScreenHeight)))
+        EndWithFatalError(*failure);
 }
 
 void frmMain::ApplyWallpaper(std::u16string_view path, std::int32_t style) {

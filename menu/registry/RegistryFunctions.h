@@ -36,8 +36,6 @@ enum class RegistryValueType : std::uint32_t {
 
 class RegistryFunctions {
 public:
-    virtual ~RegistryFunctions() = default;
-
     // RegCreateKeyExA: opens subKey below key, creating every missing level, with the given access
     // and a handle that child processes inherit or not; the key gets the default security.
     virtual RegistryStatus CreateKey(RegistryKey key, const std::string& subKey, std::uint32_t accessMask,
@@ -59,6 +57,11 @@ public:
 
     // The text in the system's ANSI code page.
     virtual std::string AnsiCopy(std::u16string_view text) = 0;
+
+protected:
+    // Not owned through this interface: the system's binding lives as long as the program, and needs no
+    // clean-up registered for the program's end.
+    ~RegistryFunctions() = default;
 };
 
 } // namespace vurozud

@@ -60,7 +60,8 @@ public:
 } // namespace
 
 RegistryFunctions& SystemRegistry() {
-    static Advapi32Registry registry;
+    // Constant-initialised and never destroyed: nothing to run at start-up or at the end.
+    static constinit Advapi32Registry registry;
     return registry;
 }
 

@@ -19,8 +19,8 @@ constexpr std::int32_t kFlagMultiString = 2;
 
 constexpr std::int32_t BooleanResult(bool success) { return success ? kRegistryTrue : kRegistryFalse; }
 
-// A key this class opened. It is closed exactly once: by Close where the caller counts the result,
-// otherwise when the scope ends, which also covers an error passing through.
+// A key this class opened. It is closed exactly once: by Close where the caller counts the result or
+// an error follows, otherwise when the scope ends.
 class OpenedKey {
 public:
     OpenedKey(RegistryFunctions& functions, RegistryKey key) : functions_(functions), key_(key) {}
@@ -74,9 +74,6 @@ RegistryStatus WriteText(RegistryFunctions& functions, RegistryKey key, const st
 
 RegistryStatus WriteBytes(RegistryFunctions& functions, RegistryKey key, const std::string& valueName,
                           const ByteArray& bytes) {
-    // An array without elements has no first element to start the data at.
-    if (bytes.empty())
-        throw Failure::Hresult(kHresultBadIndex, "SetRegistryValue");
     return functions.SetValue(key, valueName, RegistryValueType::Binary, bytes);
 }
 
@@ -113,7 +110,13 @@ std::int32_t clsRegistry::SetRegistryValue(RegistryKey hKey, std::u16string_view
         return kRegistryFalse;
 
     // The close's own result does not change the outcome of a write.
-    const OpenedKey key(functions_, created);
+    OpenedKey key(functions_, created);
+    if (Value.Kind() == ValueKind::ByteArray && Value.As<ByteArray>().empty()) {
+        // An array without elements has no first element to start the data at: an error, raised with the key
+        // closed.
+        key.Close();
+        EndWithFatalError(Failure::Hresult(kHresultBadIndex, "SetRegistryValue"));
+    }
     return BooleanResult(WriteValue(functions_, key.Get(), ansiValueName, Value, Flag) == kRegistrySuccess);
 }
 

@@ -25,7 +25,7 @@ public:
     // Value decides the registry type: 16-bit, 32-bit and byte integers become a DWORD, texts a string (Flag 1:
     // expandable, 2: multi-string, otherwise plain), byte arrays binary data; any other kind writes nothing.
     // valueType is the caller's idea of the kind and is not consulted. True when the key was created or opened
-    // and the write, where one was made, succeeded. An empty byte array raises a Failure (bad index).
+    // and the write, where one was made, succeeded. An empty byte array is an error (bad index) that ends the program.
     std::int32_t SetRegistryValue(RegistryKey hKey, std::u16string_view KeyName, std::u16string_view ValueName,
                                   const TaggedValue& Value, std::int32_t valueType, std::int32_t Flag = 0);
 

@@ -3,7 +3,6 @@
 // matters (a move does not overwrite, an open file cannot be moved or deleted), naming every step taken
 // (each operation, each read and each write) so that a test can make any chosen step fail.
 
-#include "Failure.h"
 #include "PageReplacement.h"
 #include "PageStreams.h"
 
@@ -28,62 +27,73 @@ public:
     std::multiset<std::string> openFiles;
     std::set<std::string> readOnly;
 
-    std::unique_ptr<ByteSource> OpenForReading(const std::string& path) override {
-        Step("OpenForReading", path);
-        return std::make_unique<File>(*this, path);
+    MaybeFailure OpenForReading(const std::string& path, std::unique_ptr<ByteSource>& file) override {
+        if (MaybeFailure failure = Step("OpenForReading", path))
+            return failure;
+        file = std::make_unique<File>(*this, path);
+        return std::nullopt;
     }
 
     bool IsReadOnly(const std::string& path) override { return readOnly.contains(path); }
 
-    std::string CreateUniqueFile(const std::string& folder) override {
-        Step("CreateUniqueFile", folder + "*");
-        std::string path;
+    MaybeFailure CreateUniqueFile(const std::string& folder, std::string& path) override {
+        if (MaybeFailure failure = Step("CreateUniqueFile", folder + "*"))
+            return failure;
         do
             path = folder + "pg" + std::to_string(++lastUnique_) + ".tmp";
         while (files.contains(path));
         files[path];
-        return path;
+        return std::nullopt;
     }
 
-    std::unique_ptr<PageFileWriter> OpenForWriting(const std::string& path) override {
-        Step("OpenForWriting", path);
+    MaybeFailure OpenForWriting(const std::string& path, std::unique_ptr<PageFileWriter>& file) override {
+        if (MaybeFailure failure = Step("OpenForWriting", path))
+            return failure;
         files[path].clear();
-        return std::make_unique<File>(*this, path);
+        file = std::make_unique<File>(*this, path);
+        return std::nullopt;
     }
 
-    void Replace(const std::string& from, const std::string& to) override {
+    MaybeFailure Replace(const std::string& from, const std::string& to) override {
         if (!hasOneStepReplace)
-            throw Failure::Win32(kErrorCallNotImplemented, "Replace");
-        Step("Replace", from, to);
+            return Failure::Win32(kErrorCallNotImplemented, "Replace");
+        if (MaybeFailure failure = Step("Replace", from, to))
+            return failure;
         files[to] = files.at(from);
         files.erase(from);
+        return std::nullopt;
     }
 
-    void Move(const std::string& from, const std::string& to) override {
-        Step("Move", from);
+    MaybeFailure Move(const std::string& from, const std::string& to) override {
+        if (MaybeFailure failure = Step("Move", from))
+            return failure;
         if (files.contains(to))
-            throw Failure::Win32(183, "Move"); // ERROR_ALREADY_EXISTS
+            return Failure::Win32(183, "Move"); // ERROR_ALREADY_EXISTS
         files[to] = files.at(from);
         files.erase(from);
+        return std::nullopt;
     }
 
-    void Delete(const std::string& path) override {
-        Step("Delete", path);
+    MaybeFailure Delete(const std::string& path) override {
+        if (MaybeFailure failure = Step("Delete", path))
+            return failure;
         files.erase(path);
+        return std::nullopt;
     }
 
     // Names the step; fails it when the test asks, or as the system would: a missing file (or, for a path
     // ending in *, folder) or one that is open.
-    void Step(const std::string& name, const std::string& path = {}, const std::string& target = {}) {
+    MaybeFailure Step(const char* name, const std::string& path = {}, const std::string& target = {}) {
         steps.push_back(name);
         if (failingSteps.contains(steps.size() - 1))
-            throw Failure::Win32(kErrorDiskFull, name);
+            return Failure::Win32(kErrorDiskFull, name);
         const std::string folder = path.substr(0, path.rfind('\\') + 1);
         if (!path.empty() && (path.back() == '*' ? !folders.contains(folder) : !files.contains(path)))
-            throw Failure::Win32(folders.contains(folder) ? kErrorFileNotFound : 3, name); // 3: path not found
+            return Failure::Win32(folders.contains(folder) ? kErrorFileNotFound : 3, name); // 3: path not found
         for (const std::string& file : {path, target})
-            if (name != "OpenForReading" && openFiles.contains(file))
-                throw Failure::Win32(32, name); // ERROR_SHARING_VIOLATION
+            if (std::string_view(name) != "OpenForReading" && openFiles.contains(file))
+                return Failure::Win32(32, name); // ERROR_SHARING_VIOLATION
+        return std::nullopt;
     }
 
 private:
@@ -93,17 +103,22 @@ private:
             system.openFiles.insert(this->path);
         }
         ~File() override { Close(); }
-        std::size_t Read(std::span<char> buffer) override {
-            system.Step("Read");
-            return reader.Read(buffer);
+        MaybeFailure Read(std::span<char> buffer, std::size_t& count) override {
+            if (MaybeFailure failure = system.Step("Read"))
+                return failure;
+            return reader.Read(buffer, count);
         }
-        void Write(std::span<const char> bytes) override {
-            system.Step("Write");
+        MaybeFailure Write(std::span<const char> bytes) override {
+            if (MaybeFailure failure = system.Step("Write"))
+                return failure;
             system.files.at(path).append(bytes.data(), bytes.size());
+            return std::nullopt;
         }
-        void Commit() override {
-            system.Step("Commit");
+        MaybeFailure Commit() override {
+            if (MaybeFailure failure = system.Step("Commit"))
+                return failure;
             Close();
+            return std::nullopt;
         }
         void Close() {
             if (std::exchange(open, false))

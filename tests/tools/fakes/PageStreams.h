@@ -19,13 +19,13 @@ public:
     explicit MemorySource(std::string_view bytes, std::vector<std::size_t> pieceSizes = {})
         : bytes_(bytes), pieceSizes_(std::move(pieceSizes)) {}
 
-    std::size_t Read(std::span<char> buffer) override {
-        std::size_t count = std::min(buffer.size(), bytes_.size() - offset_);
+    MaybeFailure Read(std::span<char> buffer, std::size_t& count) override {
+        count = std::min(buffer.size(), bytes_.size() - offset_);
         if (!pieceSizes_.empty())
             count = std::min(count, std::max<std::size_t>(pieceSizes_[reads_++ % pieceSizes_.size()], 1));
         std::memcpy(buffer.data(), bytes_.data() + offset_, count);
         offset_ += count;
-        return count;
+        return std::nullopt;
     }
 
 private:
@@ -36,9 +36,10 @@ private:
 
 class StringSink : public ByteSink {
 public:
-    void Write(std::span<const char> bytes) override {
+    MaybeFailure Write(std::span<const char> bytes) override {
         Bytes.append(bytes.data(), bytes.size());
         LargestWrite = std::max(LargestWrite, bytes.size());
+        return std::nullopt;
     }
     std::string Bytes;
     std::size_t LargestWrite = 0;

@@ -10,8 +10,6 @@
 
 #include <charconv>
 #include <map>
-#include <new>
-#include <optional>
 #include <set>
 #include <span>
 #include <string>
@@ -37,7 +35,6 @@ public:
     static constexpr RegistryKey kOpenedKey = 0xABCDEF;
 
     std::map<std::string, RegistryStatus> Status; // by the first word of the line; success when not set
-    std::optional<std::u16string> FailingConversion; // a text whose conversion runs out of memory
     std::vector<std::string> Calls;
     std::set<RegistryKey> OpenKeys;
     int UnownedCloses = 0; // closes of a handle not handed out, or closed already
@@ -70,8 +67,6 @@ public:
 
     // A double-byte code page of its own: a character from 0x80 up becomes 0x81 and its low byte.
     std::string AnsiCopy(std::u16string_view text) override {
-        if (text == FailingConversion)
-            throw std::bad_alloc();
         std::string ansi;
         for (const char16_t c : text) {
             if (c >= 0x80)

@@ -32,18 +32,14 @@ FakePageFileSystem Files(int setting) {
     return files;
 }
 
-void Replace(FakePageFileSystem& files) { ReplaceDesktopPage(files, kTemplate, kPage, "1024", "768"); }
+MaybeFailure Replace(FakePageFileSystem& files) { return ReplaceDesktopPage(files, kTemplate, kPage, "1024", "768"); }
 
 // The code of the failure the replacement reports, and its operation; 0 when it worked.
 std::uint32_t Failed(FakePageFileSystem& files, std::string* operation = nullptr) {
-    try {
-        Replace(files);
-    } catch (const Failure& failure) {
-        if (operation)
-            *operation = failure.Operation();
-        return failure.Code();
-    }
-    return 0;
+    const MaybeFailure failure = Replace(files);
+    if (failure && operation)
+        *operation = failure->Operation();
+    return failure ? failure->Code() : 0;
 }
 
 TEST(PageReplacement, WritesTheTransformedPageFlushedAndNothingElseEveryTime) {
@@ -51,7 +47,7 @@ TEST(PageReplacement, WritesTheTransformedPageFlushedAndNothingElseEveryTime) {
         FakePageFileSystem files = Files(setting);
         for (int run = 0; run < 2; ++run) { // the second time over the page just written
             files.steps.clear();
-            Replace(files);
+            EXPECT_EQ(Failed(files), 0u);
             EXPECT_TRUE(files.files.size() == 2 && files.files.at(kPage) == kNewPage) << setting;
             EXPECT_EQ(files.openFiles.size(), 0u);
             const auto step = [&](const char* name) { return std::find(files.steps.begin(), files.steps.end(), name); };
@@ -81,7 +77,7 @@ TEST(PageReplacement, WithoutATemplateOrOverAReadOnlyPageTouchesNothing) {
 TEST(PageReplacement, AFailureAtAnyStepKeepsThePreviousPageAndLeavesNothingBehind) {
     for (int setting = 0; setting < 4; ++setting) {
         FakePageFileSystem clean = Files(setting);
-        Replace(clean);
+        ASSERT_EQ(Failed(clean), 0u);
         ASSERT_GT(std::count(clean.steps.begin(), clean.steps.end(), "Write"), 1);
         for (std::size_t failing = 0; failing < clean.steps.size(); ++failing) {
             SCOPED_TRACE(clean.steps[failing] + " (step " + std::to_string(failing) + ") in setting " +
@@ -109,7 +105,7 @@ TEST(PageReplacement, AFailureAtAnyStepKeepsThePreviousPageAndLeavesNothingBehin
 // aside name.
 TEST(PageReplacement, WhenNeitherMoveWorksTheOldPageSurvivesAside) {
     FakePageFileSystem files = Files(2), clean = Files(2);
-    Replace(clean);
+    ASSERT_EQ(Failed(clean), 0u);
     files.failingSteps = {clean.steps.size() - 2, clean.steps.size() - 1}; // in, and back (not: delete aside)
     EXPECT_EQ(Failed(files), kErrorDiskFull);
     EXPECT_EQ(files.steps.at(clean.steps.size() - 1), "Move");

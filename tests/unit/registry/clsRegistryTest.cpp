@@ -86,18 +86,15 @@ TEST_F(Registry, ResultsFollowTheStatusOfEachCall) {
     EXPECT_EQ(fake_.Calls, (Lines{open_, "delete abcdef \x81\xe9t\x81\xe9", "close abcdef"}));
 }
 
-TEST_F(Registry, AnEmptyByteArrayOrAFailedConversionRaisesAfterClosingTheKey) {
+// The error ends the program; the unit tests' stand-in for that end hands it back here.
+TEST_F(Registry, AnEmptyByteArrayRaisesAnErrorAfterClosingTheKey) {
     try {
         Set(ByteArray{}, 8209);
         ADD_FAILURE() << "an empty byte array must raise an error";
     } catch (const Failure& failure) {
+        EXPECT_EQ(failure.Kind(), FailureCodeKind::Hresult);
         EXPECT_EQ(failure.Code(), kHresultBadIndex);
     }
-    EXPECT_EQ(fake_.Calls, (Lines{create_, "close c0ffee"}));
-
-    fake_.Calls.clear();
-    fake_.FailingConversion = u"huge";
-    EXPECT_THROW(Set(u"huge"), std::bad_alloc);
     EXPECT_EQ(fake_.Calls, (Lines{create_, "close c0ffee"}));
 }
 

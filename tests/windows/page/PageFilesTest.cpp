@@ -3,7 +3,6 @@
 
 #include "Check.h"
 #include "DesktopPageFile.h"
-#include "Failure.h"
 
 #include <windows.h>
 
@@ -56,13 +55,9 @@ TEST_CASE(ThePageTakesThePreviousPagesPlaceUnlessTheSystemRefuses) {
         const HANDLE held = c.What != "page held open" ? INVALID_HANDLE_VALUE
                             : CreateFileA((kFolder / "bg2.htm").string().c_str(), GENERIC_READ, 0, nullptr,
                                           OPEN_EXISTING, 0, nullptr);
-        std::uint32_t error = 0;
-        try {
-            ReplaceDesktopPage(SystemPageFiles(), (kFolder / "bg1.htm").string(), (kFolder / "bg2.htm").string(),
-                               "1024", "768");
-        } catch (const Failure& failure) {
-            error = failure.Code();
-        }
+        const MaybeFailure failure = ReplaceDesktopPage(SystemPageFiles(), (kFolder / "bg1.htm").string(),
+                                                        (kFolder / "bg2.htm").string(), "1024", "768");
+        const std::uint32_t error = failure ? failure->Code() : 0;
         CloseHandle(held);
         CHECK(error == c.Error || (c.OrError != 0 && error == c.OrError));
         CHECK_EQ(Read("bg2.htm"), c.Error == 0 ? newPage : kOldPage);
