@@ -1,5 +1,6 @@
 #pragma once
-// Ends the program on a failed Win32 or COM call, with the call's name and its code.
+// Failed Win32 and COM calls as failures with the call's name and its code: handed back to callers that clean up
+// first, or ending the program at once.
 
 #include "Failure.h"
 
@@ -9,6 +10,20 @@ namespace vurozud {
 
 // The failure of the call that has just failed, with its code from GetLastError.
 Failure LastError(const char* operation);
+
+// Nothing when the call succeeded; otherwise its failure, from GetLastError.
+inline MaybeFailure Win32Result(bool succeeded, const char* operation) {
+    if (succeeded)
+        return std::nullopt;
+    return LastError(operation);
+}
+
+// Nothing when the COM call succeeded; otherwise its failure, with the result code.
+inline MaybeFailure HresultResult(HRESULT result, const char* operation) {
+    if (SUCCEEDED(result))
+        return std::nullopt;
+    return Failure::Hresult(static_cast<std::uint32_t>(result), operation);
+}
 
 [[noreturn]] inline void EndWithLastError(const char* operation) { EndWithFatalError(LastError(operation)); }
 
@@ -20,8 +35,8 @@ template <typename Result> Result CheckWin32(Result result, const char* operatio
 }
 
 inline void CheckHresult(HRESULT result, const char* operation) {
-    if (FAILED(result))
-        EndWithFatalError(Failure::Hresult(static_cast<std::uint32_t>(result), operation));
+    if (const MaybeFailure failure = HresultResult(result, operation))
+        EndWithFatalError(*failure);
 }
 
 } // namespace vurozud

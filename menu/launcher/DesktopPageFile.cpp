@@ -51,23 +51,14 @@ public:
     }
 
     MaybeFailure Commit() override {
-        if (!FlushFileBuffers(file_.get()))
-            return LastError("FlushFileBuffers");
-        if (!CloseHandle(file_.release()))
-            return LastError("CloseHandle");
-        return std::nullopt;
+        if (MaybeFailure failure = Win32Result(FlushFileBuffers(file_.get()), "FlushFileBuffers"))
+            return failure;
+        return Win32Result(CloseHandle(file_.release()), "CloseHandle");
     }
 
 private:
     UniqueFile file_;
 };
-
-// A Win32 result: nothing when the call succeeded, else the failure GetLastError describes.
-MaybeFailure Checked(BOOL succeeded, const char* operation) {
-    if (succeeded)
-        return std::nullopt;
-    return LastError(operation);
-}
 
 class Win32PageFiles final : public PageFileSystem {
 public:
@@ -101,21 +92,21 @@ public:
     }
 
     MaybeFailure Replace(const std::string& from, const std::string& to) override {
-        return Checked(MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH),
+        return Win32Result(MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH),
                        "MoveFileExA");
     }
 
     MaybeFailure Move(const std::string& from, const std::string& to) override {
-        return Checked(MoveFileA(from.c_str(), to.c_str()), "MoveFileA");
+        return Win32Result(MoveFileA(from.c_str(), to.c_str()), "MoveFileA");
     }
 
-    MaybeFailure Delete(const std::string& path) override { return Checked(DeleteFileA(path.c_str()), "DeleteFileA"); }
+    MaybeFailure Delete(const std::string& path) override { return Win32Result(DeleteFileA(path.c_str()), "DeleteFileA"); }
 
 private:
     static MaybeFailure Open(const std::string& path, DWORD access, DWORD sharing, DWORD disposition,
                              UniqueFile& file) {
         file.reset(CreateFileA(path.c_str(), access, sharing, nullptr, disposition, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-        return Checked(static_cast<bool>(file), "CreateFileA");
+        return Win32Result(static_cast<bool>(file), "CreateFileA");
     }
 };
 
