@@ -8,7 +8,6 @@
 
 #include "AnsiText.h"
 #include "ApplicationTitle.h"
-#include "EndProgram.h"
 #include "SupportAddress.h"
 #include "SystemRegistry.h"
 #include "clsRegistry.h"
@@ -177,9 +176,11 @@ void frmMain::Run_Click() {
     ApplyWallpaper(FromAnsi(kPagePath), kStretched);
 }
 
+// Close and Exit end the process at once, with success: no further handler of any window runs,
+// whatever windows exist, are shown or are hidden.
 void frmMain::Close_Click() {
     ApplyWallpaper(u"", kStretched);
-    EndProgram();
+    ExitProcess(0);
 }
 
 void frmMain::Instructions_Click() { frmControls::Show(instance_); }
@@ -190,7 +191,7 @@ void frmMain::Support_Click() {
     MessageBoxA(Handle(), text.c_str(), kApplicationTitle, MB_OK);
 }
 
-void frmMain::Exit_Click() { EndProgram(); }
+void frmMain::Exit_Click() { ExitProcess(0); }
 
 void frmMain::WriteDesktopPage() {
     const std::u16string widthText = ShortestDecimalText(ScreenWidth.As<float>(), DecimalSeparator());
