@@ -91,6 +91,9 @@ LRESULT frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONUP:
         OnMouseUp(PointOf(lParam));
         return 0;
+    case WM_CAPTURECHANGED: // taken away mid-press (WM_CANCELMODE releases it too): the press is void
+        pressedCommand_.reset();
+        return 0;
     case WM_ACTIVATE:
         if (LOWORD(wParam) != WA_INACTIVE && Picture1)
             SetFocus(Picture1->Handle());
@@ -135,12 +138,14 @@ bool frmMain::OnSetCursor(LPARAM lParam) {
 }
 
 void frmMain::OnMouseDown(PixelPoint point) {
-    pressedCommand_ = CommandAt(point, scale_);
-    if (pressedCommand_)
+    const std::optional<LauncherCommand> pressed = CommandAt(point, scale_);
+    if (pressed)
         SetCapture(Handle());
+    pressedCommand_ = pressed; // after SetCapture, whose WM_CAPTURECHANGED must not void this press
 }
 
-// A command runs when the button goes up over the same line it went down on.
+// A command runs when the button goes up over the same line it went down on, the window having held
+// the capture all the while.
 void frmMain::OnMouseUp(PixelPoint point) {
     const std::optional<LauncherCommand> pressed = std::exchange(pressedCommand_, std::nullopt);
     if (GetCapture() == Handle())
