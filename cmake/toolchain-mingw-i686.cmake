@@ -1,17 +1,3 @@
-# Cross-compiles for 32-bit Windows with Debian's mingw-w64.
-#
-# Everything is built with the win32 thread model: the posix model links winpthread, which imports
-# functions that Windows 98 and NT 4.0 do not have (GetTickCount64, AddVectoredExceptionHandler, ...),
-# and those systems would refuse to load the program.
-set(CMAKE_SYSTEM_NAME Windows)
+# Cross-compiles for 32-bit Windows: the program as shipped.
 set(CMAKE_SYSTEM_PROCESSOR i686)
-
-set(triple i686-w64-mingw32)
-set(CMAKE_C_COMPILER ${triple}-gcc-win32)
-set(CMAKE_CXX_COMPILER ${triple}-g++-win32)
-set(CMAKE_RC_COMPILER ${triple}-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/${triple})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake)

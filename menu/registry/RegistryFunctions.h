@@ -15,11 +15,12 @@
 
 namespace vurozud {
 
-// A registry key handle. The program is a 32-bit one, so a handle is a 32-bit number.
-using RegistryKey = std::uint32_t;
+// A registry key handle, as wide as a pointer.
+using RegistryKey = std::uintptr_t;
 
-// The predefined root of the current user's keys.
-inline constexpr RegistryKey kHkeyCurrentUser = 0x80000001;
+// The predefined root of the current user's keys: the system defines it as the signed 32-bit number
+// 0x80000001 widened to a handle.
+inline constexpr RegistryKey kHkeyCurrentUser = static_cast<RegistryKey>(std::intptr_t{std::int32_t(0x80000001u)});
 
 // 0 (ERROR_SUCCESS) on success, a system error code otherwise.
 using RegistryStatus = std::int32_t;

@@ -9,16 +9,16 @@
 namespace vurozud {
 namespace {
 
-// Handles pass through the portable code as 32-bit numbers, which they are in a 32-bit program.
-static_assert(sizeof(HKEY) == sizeof(RegistryKey), "the program is built for 32-bit Windows");
+// Handles pass through the portable code as numbers as wide as the handle.
+static_assert(sizeof(HKEY) == sizeof(RegistryKey));
 static_assert(static_cast<DWORD>(RegistryValueType::String) == REG_SZ);
 static_assert(static_cast<DWORD>(RegistryValueType::ExpandString) == REG_EXPAND_SZ);
 static_assert(static_cast<DWORD>(RegistryValueType::Binary) == REG_BINARY);
 static_assert(static_cast<DWORD>(RegistryValueType::Dword) == REG_DWORD);
 static_assert(static_cast<DWORD>(RegistryValueType::MultiString) == REG_MULTI_SZ);
 
-HKEY ToHkey(RegistryKey key) { return reinterpret_cast<HKEY>(static_cast<std::uintptr_t>(key)); }
-RegistryKey FromHkey(HKEY key) { return static_cast<RegistryKey>(reinterpret_cast<std::uintptr_t>(key)); }
+HKEY ToHkey(RegistryKey key) { return reinterpret_cast<HKEY>(key); }
+RegistryKey FromHkey(HKEY key) { return reinterpret_cast<RegistryKey>(key); }
 
 class Advapi32Registry final : public RegistryFunctions {
 public:

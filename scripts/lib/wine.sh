@@ -1,8 +1,64 @@
-# Prepares a 32-bit Wine prefix the way the launcher is meant to be seen: the bitmap and TrueType
-# faces its layout names, the standard Windows colour scheme, no font smoothing, and (optionally)
-# the stand-in Active Desktop object. Sourced by scripts/run and tests/tools/wine-env.
+# Chooses how Windows programs run here, and prepares a Wine prefix the way the launcher is meant to be
+# seen: the bitmap and TrueType faces its layout names, the standard Windows colour scheme, no font
+# smoothing, and (optionally) the stand-in Active Desktop object. Sourced by scripts/run, scripts/test
+# and tests/tools/wine-env.
+#
+# Two ways to run them, each with the Windows build of the same name:
+#   win32  the shipped 32-bit program under 32-bit Wine: where the host runs 32-bit programs;
+#   win64  a 64-bit build of the same source under 64-bit Wine: where it cannot, or when
+#          VUROZUD_WINE64=1 asks for it on any host.
 
-wine_quietly() { wine "$@" >/dev/null 2>&1; }
+readonly WINE32_LOADER=/usr/lib/wine/wine
+readonly WINE64_LOADER=/usr/lib/wine/wine64
+
+# choose_wine_build: sets wine_build to win32 or win64, the Windows build that runs under Wine here,
+# and wine_build_reason to one line that says which and why.
+choose_wine_build() {
+    local answer
+    wine_build=win64
+    if [ "${VUROZUD_WINE64:-0}" = 1 ]; then
+        wine_build_reason="VUROZUD_WINE64=1 asks for it"
+    elif [ ! -x "$WINE32_LOADER" ]; then
+        wine_build_reason="32-bit Wine is not installed ($WINE32_LOADER)"
+    elif ! answer=$("$WINE32_LOADER" --version 2>&1); then
+        wine_build_reason="this host cannot run 32-bit programs ($(sed 's/^.*line [0-9]*: //' <<<"$answer"))"
+    else
+        wine_build=win32
+        wine_build_reason="this host runs 32-bit programs"
+    fi
+    if [ "$wine_build" = win32 ]; then
+        wine_build_reason="the shipped 32-bit program under 32-bit Wine: $wine_build_reason"
+    else
+        wine_build_reason="the 64-bit build (build/win64) under 64-bit Wine: $wine_build_reason"
+    fi
+}
+
+# use_wine_build win32|win64: exports what every Wine command here needs for that build.
+use_wine_build() {
+    case "$1" in
+    win32) export WINEARCH=win32 WINELOADER=$WINE32_LOADER ;;
+    win64) export WINEARCH=win64 WINELOADER=$WINE64_LOADER ;;
+    *) echo "unknown Windows build: $1 (win32 or win64)" >&2; return 1 ;;
+    esac
+    export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+}
+
+# quietly COMMAND...: runs a command with its output kept aside; when it fails, shows the command and
+# what it printed. The output goes to a file, not a pipe: services Wine starts on the way keep it open.
+quietly() {
+    local log status=0
+    log=$(mktemp)
+    "$@" </dev/null >"$log" 2>&1 || status=$?
+    if [ "$status" -ne 0 ]; then
+        echo "failed (exit status $status): $*" >&2
+        sed 's/^/    /' "$log" >&2
+    fi
+    rm -f "$log"
+    return "$status"
+}
+
+# wine_quietly ARGUMENTS...: runs a Windows program under Wine, quietly.
+wine_quietly() { quietly "$WINELOADER" "$@"; }
 
 # The Windows standard colour scheme (Wine's own default makes caption text black, for one).
 readonly STANDARD_COLOURS=(
@@ -20,24 +76,28 @@ readonly STANDARD_COLOURS=(
 # start_virtual_display FILE: starts Xvfb (1024 x 768 x 24) in the background, writes its display
 # number to FILE, exports DISPLAY and sets xvfb_pid; fails when the display does not come up.
 start_virtual_display() {
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$1" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$1" >"$1.log" 2>&1 &
     xvfb_pid=$!
     for _ in $(seq 100); do [ -s "$1" ] && break; sleep 0.1; done
-    [ -s "$1" ] || { kill "$xvfb_pid" 2>/dev/null; echo "Xvfb did not start" >&2; return 1; }
+    if [ ! -s "$1" ]; then
+        kill "$xvfb_pid" 2>/dev/null || true
+        echo "Xvfb did not start within 10 s; it printed:" >&2
+        sed 's/^/    /' "$1.log" >&2
+        return 1
+    fi
     export DISPLAY=":$(head -n1 "$1")"
 }
 
-# prepare_wine_prefix: WINEPREFIX and DISPLAY must be set; creates or refreshes the prefix.
+# prepare_wine_prefix: WINEPREFIX, DISPLAY and the build (use_wine_build) must be set; creates or
+# refreshes the prefix.
 prepare_wine_prefix() {
-    export WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
     wine_quietly wineboot --init
     wineserver -w
     local fonts="$WINEPREFIX/drive_c/windows/Fonts"
     mkdir -p "$fonts"
     cp -u /usr/share/wine/fonts/*.fon "$fonts/"
     cp -u /usr/share/fonts/truetype/liberation/LiberationSans-*.ttf "$fonts/"
-    local regfile entry
-    regfile=$(mktemp --suffix=.reg)
+    local regfile="$WINEPREFIX/drive_c/vurozud-settings.reg" entry
     {
         printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Control Panel\\Colors]\r\n'
         for entry in "${STANDARD_COLOURS[@]}"; do
@@ -47,13 +107,14 @@ prepare_wine_prefix() {
         # Arial is served by the metric-compatible Liberation Sans.
         printf '\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n"Arial"="Liberation Sans"\r\n'
     } >"$regfile"
-    wine_quietly regedit /S "$(winepath -w "$regfile")"
+    wine_quietly regedit /S 'c:\vurozud-settings.reg' || { rm -f "$regfile"; return 1; }
     rm -f "$regfile"
     wineserver -w
 }
 
 # register_active_desktop_stand_in DLL: makes the given in-process server the Active Desktop class.
-# A 32-bit prefix looks classes up only in HKLM\Software\Classes.
+# Wine looks a program's classes up in HKLM\Software\Classes of the prefix's own width, where the
+# DLL of the same width registers.
 register_active_desktop_stand_in() {
     local dll=$1 system32="$WINEPREFIX/drive_c/windows/system32"
     cp "$dll" "$system32/"

@@ -124,22 +124,29 @@ WineSession& WineSession::Get() {
 // Runs inside the environment wine-env made ("wine-env run"), so that every program started runs there too.
 WineSession::WineSession() {
     const char* prefix = std::getenv("WINEPREFIX");
-    if (prefix == nullptr || std::getenv("DISPLAY") == nullptr)
+    const char* loader = std::getenv("WINELOADER");
+    if (prefix == nullptr || loader == nullptr || std::getenv("DISPLAY") == nullptr)
         throw std::runtime_error("not inside a Wine environment: run the tests through CTest or wine-env run");
     prefix_ = prefix;
+    loader_ = loader;
+}
+
+std::vector<std::string> WineSession::WineCommand(std::vector<std::string> program) const {
+    program.insert(program.begin(), loader_);
+    return program;
 }
 
 std::filesystem::path WineSession::InstallFolder() const { return prefix_ / "drive_c" / "Program Files" / "zodoraz"; }
 std::filesystem::path WineSession::JournalFile() const { return prefix_ / "drive_c" / "active-desktop-journal.txt"; }
 
 void WineSession::Registry(std::vector<std::string> arguments) {
-    arguments.insert(arguments.begin(), {"wine", "reg"});
+    arguments.insert(arguments.begin(), "reg");
     arguments.push_back("/f");
-    RunProgram(arguments);
+    RunProgram(WineCommand(arguments));
 }
 
 std::string WineSession::RegistryValue(const std::string& key, const std::string& name) {
-    std::istringstream in(RunProgram({"wine", "reg", "query", "HKCU\\" + key, "/v", name}));
+    std::istringstream in(RunProgram(WineCommand({"reg", "query", "HKCU\\" + key, "/v", name})));
     std::string word, type, bytes;
     while (in >> word && word != name) {
     }
@@ -159,9 +166,9 @@ void WineSession::SetDotsPerInch(int dotsPerInch) {
 }
 
 WindowFacts WineSession::Ask(std::vector<std::string> question) {
-    question.insert(question.begin(), {"wine", WINPROBE_EXE});
+    question.insert(question.begin(), WINPROBE_EXE);
     WindowFacts facts;
-    std::istringstream in(RunProgram(question));
+    std::istringstream in(RunProgram(WineCommand(question)));
     for (std::string line; std::getline(in, line);) {
         line.erase(line.find_last_not_of('\r') + 1);
         if (line.rfind("child=", 0) == 0)
@@ -220,7 +227,8 @@ Screenshot WineSession::TakeScreenshot() {
 LauncherProcess::LauncherProcess(const std::vector<std::string>& extraEnvironment) {
     std::vector<std::string> command{"env", "ACTIVE_DESKTOP_JOURNAL=c:\\active-desktop-journal.txt"};
     command.insert(command.end(), extraEnvironment.begin(), extraEnvironment.end());
-    command.insert(command.end(), {"wine", VUROZUD_EXE});
+    const std::vector<std::string> launcher = WineSession::Get().WineCommand({VUROZUD_EXE});
+    command.insert(command.end(), launcher.begin(), launcher.end());
     pid_ = Spawn(command); // env runs Wine in its own process, so this stays the launcher's
     window_ = WineSession::Get().WaitForWindow(kTitle);
     // Wine maps the X window just after the window turns visible; clicks before that are lost.

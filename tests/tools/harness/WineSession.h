@@ -90,9 +90,13 @@ public:
     PointerShape Pointer();
     Screenshot TakeScreenshot();
 
+    // Wine's command line for a Windows program: the environment's loader, then the program and its arguments.
+    std::vector<std::string> WineCommand(std::vector<std::string> program) const;
+
 private:
     WineSession();
     std::filesystem::path prefix_;
+    std::string loader_; // Wine itself, of the environment's width
 };
 
 // The launcher, started in the session with the journal switched on; killed when this object goes.
