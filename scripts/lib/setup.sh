@@ -34,11 +34,14 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
-# Configures and builds one CMake preset, quietly unless something goes wrong.
+# build_preset PRESET [TARGET...]: configures and builds one CMake preset (only the targets, when given),
+# quietly unless something goes wrong.
 build_preset() {
     local preset=$1 log
+    shift
     log=$(mktemp)
-    if ! { cmake --preset "$preset" && cmake --build --preset "$preset" --parallel "$(nproc)"; } >"$log" 2>&1; then
+    if ! { cmake --preset "$preset" &&
+           cmake --build --preset "$preset" --parallel "$(nproc)" ${1:+--target "$@"}; } >"$log" 2>&1; then
         cat "$log" >&2
         rm -f "$log"
         return 1

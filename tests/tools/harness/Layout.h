@@ -1,5 +1,6 @@
 #pragma once
-// The two windows' layouts as the user sees them, in twips (left, top, width, height in client coordinates).
+// The two windows' layouts as the user sees them, in twips (left, top, width, height in client coordinates):
+// the one place the end-to-end tests and the headless run of scripts/run learn where a command is.
 
 #include "WineSession.h"
 

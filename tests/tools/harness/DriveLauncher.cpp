@@ -1,0 +1,106 @@
+// Works the launcher the way scripts/run shows it without a display, through the end-to-end tests' harness:
+// at the given dots per inch it installs the page template, saves pictures of the launcher and of its
+// instructions window, closes the instructions, clicks Run, prints the generated page's size line and the
+// wallpaper calls the stand-in Active Desktop recorded, and ends the launcher with Exit.
+//
+//   drive_launcher DOTS_PER_INCH TEMPLATE OUT_FOLDER
+//
+// Runs inside a Wine environment with the stand-in registered (wine-env setup, wine-env run). Every wait is
+// the harness's, each bounded; a step that does not happen ends the run with a non-zero status and why.
+
+#include "Layout.h"
+#include "WineSession.h"
+
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+#include <iostream>
+#include <regex>
+#include <stdexcept>
+#include <string>
+#include <thread>
+
+namespace vurozud::test {
+namespace {
+
+constexpr const char* kInstructionsTitle = "Instructions and Controls";
+
+// Saves the part of the display a window's client area covers as a picture file.
+void SavePicture(const Rect& area, const std::filesystem::path& file) {
+    const std::string geometry = std::to_string(area.Width()) + "x" + std::to_string(area.Height()) + "+" +
+                                 std::to_string(area.Left) + "+" + std::to_string(area.Top);
+    RunProgram({"import", "-window", "root", "-crop", geometry, "+repage", file.string()});
+}
+
+void Expect(bool condition, const std::string& failure) {
+    if (!condition)
+        throw std::runtime_error(failure);
+}
+
+void Drive(int dotsPerInch, const std::filesystem::path& pageTemplate, const std::filesystem::path& outFolder) {
+    const auto pixels = [&](const TwipRect& box) { return Pixels(box, dotsPerInch); };
+    WineSession& session = WineSession::Get();
+    session.SetDotsPerInch(dotsPerInch);
+    const std::filesystem::path page = session.InstallFolder() / "bg2.htm";
+    WriteFile(session.InstallFolder() / "bg1.htm", ReadFile(pageTemplate));
+    std::filesystem::remove(page); // what this run shows comes from this run
+    std::filesystem::remove(session.JournalFile());
+    std::filesystem::create_directories(outFolder);
+
+    LauncherProcess launcher;
+    const Rect client = launcher.Window().RectOf("client");
+    Expect(client.Width() == pixels(kLauncherClient).Width() && client.Height() == pixels(kLauncherClient).Height(),
+           "the launcher's client area is " + std::to_string(client.Width()) + " x " +
+               std::to_string(client.Height()) + " pixels, not its size at " + std::to_string(dotsPerInch) + " dpi");
+    SavePicture(client, outFolder / "launcher.png");
+
+    launcher.ClickClient(pixels(kInstructions));
+    const Rect instructions = session.WaitForWindow(kInstructionsTitle).RectOf("client");
+    std::this_thread::sleep_for(500ms); // the display catches up with the new window
+    SavePicture(instructions, outFolder / "instructions.png");
+    std::cout << "pictures: " << (outFolder / "launcher.png").string() << " and "
+              << (outFolder / "instructions.png").string() << "\n";
+    // It opens centred, over the launcher's lines: hide it with its Close button.
+    session.ClickAt(OnScreen(instructions, pixels(kInstructionsClose)));
+    session.WaitForWindow(kInstructionsTitle, false);
+
+    launcher.ClickClient(pixels(kRun));
+    const std::vector<std::string> journal = WaitForJournal();
+    std::string calls;
+    for (const std::string& call : journal)
+        calls += "  " + call + "\n";
+    Expect(session.Ask({"window", "Menu"})["count"] == "0", "Run failed: the launcher shows an error box\n" + calls);
+    Expect(!journal.empty() && journal.back() == "release",
+           "Run did not finish its wallpaper calls within 10 s; recorded:\n" + calls);
+    std::smatch sizeLine;
+    const std::string pageText = ReadFile(page);
+    Expect(std::regex_search(pageText, sizeLine, std::regex("width=[0-9.]+ height=[0-9.]+")),
+           page.string() + " has no size line");
+    std::filesystem::copy_file(page, outFolder / "bg2.htm", std::filesystem::copy_options::overwrite_existing);
+    std::cout << "generated page (copied to " << (outFolder / "bg2.htm").string() << "): " << sizeLine.str() << "\n"
+              << "wallpaper calls recorded:\n"
+              << calls;
+
+    launcher.ClickClient(pixels(kExit));
+    const std::optional<int> status = launcher.WaitForExit();
+    Expect(status.has_value(), "the launcher did not end within 10 s of Exit");
+    Expect(*status == 0, "the launcher ended with status " + std::to_string(*status) + " after Exit");
+    std::cout << "Exit: the launcher ended (status 0)\n";
+}
+
+} // namespace
+} // namespace vurozud::test
+
+int main(int argc, char** argv) {
+    if (argc != 4) {
+        std::cerr << "usage: drive_launcher DOTS_PER_INCH TEMPLATE OUT_FOLDER\n";
+        return 2;
+    }
+    try {
+        vurozud::test::Drive(std::stoi(argv[1]), argv[2], argv[3]);
+        return 0;
+    } catch (const std::exception& failure) {
+        std::cerr << "drive_launcher: " << failure.what() << "\n";
+        return 1;
+    }
+}
