@@ -31,7 +31,6 @@ public:
     TaggedValue(ByteArray value) : value_(std::move(value)) {}
 
     ValueKind Kind() const;
-    std::int32_t KindCode() const { return static_cast<std::int32_t>(Kind()); }
 
     // The held value; the type must match Kind().
     template <typename T> const T& As() const { return std::get<T>(value_); }

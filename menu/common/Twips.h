@@ -15,8 +15,6 @@ struct DisplayScale {
     int DotsPerInchY;
 };
 
-inline constexpr DisplayScale kStandardDisplayScale{96, 96};
-
 struct TwipSize {
     int Width;
     int Height;

@@ -28,10 +28,6 @@ public:
 
     Handle get() const { return handle_; }
     explicit operator bool() const { return handle_ != Invalid(); }
-    Handle* put() {
-        reset();
-        return &handle_;
-    }
     Handle release() { return std::exchange(handle_, Invalid()); }
     void reset(Handle handle = Invalid()) {
         if (handle_ != Invalid())
@@ -48,7 +44,6 @@ using UniqueFont = UniqueHandle<HFONT, DeleteObject>;
 using UniquePen = UniqueHandle<HPEN, DeleteObject>;
 using UniqueBitmap = UniqueHandle<HBITMAP, DeleteObject>;
 using UniqueMemoryDc = UniqueHandle<HDC, DeleteDC>;
-using UniqueHkey = UniqueHandle<HKEY, RegCloseKey>;
 
 // Selects an object into a device context for one scope and puts the previous one back.
 class SelectGuard {

@@ -24,25 +24,8 @@ inline RECT ToRect(const PixelRect& box) { return {box.Left, box.Top, box.Right,
 // The window rectangle whose client area has the given size, centred on the screen.
 RECT CentredFrame(PixelSize client, DWORD style, DWORD exStyle);
 
-// Draws into a device context that WM_PRINTCLIENT lends and hands it back as it came.
-class SavedDcState {
-public:
-    explicit SavedDcState(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
-    SavedDcState(const SavedDcState&) = delete;
-    SavedDcState& operator=(const SavedDcState&) = delete;
-    ~SavedDcState() {
-        if (saved_)
-            RestoreDC(dc_, saved_);
-    }
-
-private:
-    HDC dc_;
-    int saved_;
-};
-
 // Derived provides OnMessage(message, wParam, lParam) for everything but painting, and
-// PaintContent(HDC), which both WM_PAINT and WM_PRINTCLIENT draw through, so what a window draws
-// does not depend on how it is asked to draw.
+// PaintContent(HDC), which draws the window's content between BeginPaint and EndPaint.
 template <typename Derived> class Window {
 public:
     HWND Handle() const { return window_; }
@@ -76,17 +59,10 @@ protected:
     }
 
 private:
-    void Paint(UINT message, WPARAM wParam) {
-        const Derived& self = static_cast<const Derived&>(*this);
-        if (message == WM_PRINTCLIENT) {
-            const HDC dc = reinterpret_cast<HDC>(wParam);
-            const SavedDcState saved(dc);
-            self.PaintContent(dc);
-            return;
-        }
+    void Paint() {
         PAINTSTRUCT paint;
         if (HDC dc = BeginPaint(window_, &paint)) {
-            self.PaintContent(dc);
+            static_cast<const Derived&>(*this).PaintContent(dc);
             EndPaint(window_, &paint);
         }
     }
@@ -108,8 +84,8 @@ private:
             return DefWindowProcA(window, message, wParam, lParam);
         }
         // A failure inside never comes back here: it ends the program where it is found.
-        if (message == WM_PAINT || message == WM_PRINTCLIENT) {
-            self->Paint(message, wParam);
+        if (message == WM_PAINT) {
+            self->Paint();
             return 0;
         }
         return self->OnMessage(message, wParam, lParam);

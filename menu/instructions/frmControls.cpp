@@ -26,13 +26,8 @@ frmControls::frmControls()
     : scale_(ScreenDisplayScale()), labelFont_(CreateLayoutFont(kInstructionsLabelFont, scale_)),
       buttonFont_(CreateLayoutFont(kInstructionsButtonFont, scale_)) {}
 
-frmControls::~frmControls() {
-    if (Handle())
-        DestroyWindow(Handle());
-}
-
-std::unique_ptr<frmControls>& frmControls::Instance() {
-    static std::unique_ptr<frmControls> instance;
+frmControls*& frmControls::Instance() {
+    static frmControls* instance = nullptr;
     return instance;
 }
 
@@ -53,12 +48,11 @@ void frmControls::Build(HINSTANCE instance) {
 }
 
 void frmControls::Show(HINSTANCE instance) {
-    std::unique_ptr<frmControls>& current = Instance();
-    if (!current || !current->Handle()) {
-        // Built apart and kept only once complete: a failure part way destroys what was made.
-        std::unique_ptr<frmControls> created(new frmControls());
-        created->Build(instance);
-        current = std::move(created);
+    frmControls*& current = Instance();
+    if (!current) {
+        // A failure part way ends the program with the fatal error box; what was made goes with it.
+        current = new frmControls();
+        current->Build(instance);
     }
     ShowWindow(current->Handle(), SW_SHOW);
     // The command that shows it also brings it forward when it is already open behind the launcher.
@@ -68,8 +62,8 @@ void frmControls::Show(HINSTANCE instance) {
 void frmControls::Hide() { ShowWindow(Handle(), SW_HIDE); }
 
 bool frmControls::HandleDialogKeys(MSG& message) {
-    const frmControls* self = Instance().get();
-    if (!self || !self->Handle() || message.message != WM_KEYDOWN)
+    const frmControls* self = Instance();
+    if (!self || message.message != WM_KEYDOWN)
         return false;
     if (message.hwnd != self->Handle() && !IsChild(self->Handle(), message.hwnd))
         return false;

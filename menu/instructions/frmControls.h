@@ -1,14 +1,14 @@
 #pragma once
 // The instructions window: seven paragraphs on using the desktop and a Close button. There is one
 // instance for the whole process, created on its first show and only ever hidden afterwards, so it
-// comes back where and as large as the user left it.
+// comes back where and as large as the user left it. It is never destroyed: the process ends at once
+// (ExitProcess) and takes the window with it, so no handler of it runs at the end, not even while
+// the process detaches.
 
 #include "UniqueHandle.h"
 #include "Window.h"
 
 #include <windows.h>
-
-#include <memory>
 
 namespace vurozud {
 
@@ -24,14 +24,14 @@ public:
 
     frmControls(const frmControls&) = delete;
     frmControls& operator=(const frmControls&) = delete;
-    ~frmControls();
+    ~frmControls() = delete;
 
 private:
     friend class Window<frmControls>;
 
     frmControls();
     void Build(HINSTANCE instance);
-    static std::unique_ptr<frmControls>& Instance();
+    static frmControls*& Instance();
 
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void PaintContent(HDC dc) const;

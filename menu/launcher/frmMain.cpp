@@ -8,7 +8,6 @@
 
 #include "AnsiText.h"
 #include "ApplicationTitle.h"
-#include "EndProgram.h"
 #include "SupportAddress.h"
 #include "SystemRegistry.h"
 #include "clsRegistry.h"
@@ -92,6 +91,9 @@ LRESULT frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONUP:
         OnMouseUp(PointOf(lParam));
         return 0;
+    case WM_CAPTURECHANGED: // taken away mid-press (WM_CANCELMODE releases it too): the press is void
+        pressedCommand_.reset();
+        return 0;
     case WM_ACTIVATE:
         if (LOWORD(wParam) != WA_INACTIVE && Picture1)
             SetFocus(Picture1->Handle());
@@ -136,12 +138,14 @@ bool frmMain::OnSetCursor(LPARAM lParam) {
 }
 
 void frmMain::OnMouseDown(PixelPoint point) {
-    pressedCommand_ = CommandAt(point, scale_);
-    if (pressedCommand_)
+    const std::optional<LauncherCommand> pressed = CommandAt(point, scale_);
+    if (pressed)
         SetCapture(Handle());
+    pressedCommand_ = pressed; // after SetCapture, whose WM_CAPTURECHANGED must not void this press
 }
 
-// A command runs when the button goes up over the same line it went down on.
+// A command runs when the button goes up over the same line it went down on, the window having held
+// the capture all the while.
 void frmMain::OnMouseUp(PixelPoint point) {
     const std::optional<LauncherCommand> pressed = std::exchange(pressedCommand_, std::nullopt);
     if (GetCapture() == Handle())
@@ -177,9 +181,11 @@ void frmMain::Run_Click() {
     ApplyWallpaper(FromAnsi(kPagePath), kStretched);
 }
 
+// Close and Exit end the process at once, with success: no further handler of any window runs,
+// whatever windows exist, are shown or are hidden.
 void frmMain::Close_Click() {
     ApplyWallpaper(u"", kStretched);
-    EndProgram();
+    ExitProcess(0);
 }
 
 void frmMain::Instructions_Click() { frmControls::Show(instance_); }
@@ -190,7 +196,7 @@ void frmMain::Support_Click() {
     MessageBoxA(Handle(), text.c_str(), kApplicationTitle, MB_OK);
 }
 
-void frmMain::Exit_Click() { EndProgram(); }
+void frmMain::Exit_Click() { ExitProcess(0); }
 
 void frmMain::WriteDesktopPage() {
     const std::u16string widthText = ShortestDecimalText(ScreenWidth.As<float>(), DecimalSeparator());

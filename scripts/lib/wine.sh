@@ -107,7 +107,11 @@ prepare_wine_prefix() {
         # Arial is served by the metric-compatible Liberation Sans.
         printf '\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n"Arial"="Liberation Sans"\r\n'
     } >"$regfile"
-    wine_quietly regedit /S 'c:\vurozud-settings.reg' || { rm -f "$regfile"; return 1; }
+    # In a new prefix the first program after wineboot has been seen, rarely, not to start (the loader
+    # handed its name to "start", which could not run it either): it gets one more try, a moment later.
+    wine_quietly regedit /S 'c:\vurozud-settings.reg' ||
+        { echo "starting it once more" >&2; sleep 1; wine_quietly regedit /S 'c:\vurozud-settings.reg'; } ||
+        { rm -f "$regfile"; return 1; }
     rm -f "$regfile"
     wineserver -w
 }

@@ -39,7 +39,8 @@ protected:
 // Centred in a fixed frame; the preview picture at its natural size at the top left of its box, the rest of the
 // box black; green text only inside the command lines, every one of which has some; red rules on exactly their
 // rows; black elsewhere; the pointing hand over the command lines only. Then Run writes the page and sets it as
-// the wallpaper; Support shows its message and nothing else; a press on Exit let go over Support does nothing;
+// the wallpaper; Support shows its message and nothing else; a press on Exit let go over Support does nothing,
+// nor does one let go over Exit after the system took the capture away (as a modal window coming up does);
 // Instructions opens its window at the same scale and its Close button hides it; Exit ends the program.
 TEST_P(LauncherWindow, DrawsItsLayoutAtTheDisplaysScaleAndEachCommandAnswersAtItsOwnPlace) {
     LauncherProcess launcher;
@@ -112,6 +113,9 @@ TEST_P(LauncherWindow, DrawsItsLayoutAtTheDisplaysScaleAndEachCommandAnswersAtIt
     EXPECT_EQ(WaitForJournal().size(), 5u) << "Support touched the wallpaper";
 
     session_.MovePointerTo(client.Left + Box(kExit).Left + 5, client.Top + Box(kExit).Top + 5);
+    RunProgram({"xdotool", "mousedown", "1"});
+    EXPECT_EQ(session_.Ask({"cancel", LauncherProcess::kTitle})["captured"], "1");
+    RunProgram({"xdotool", "mouseup", "1"});
     RunProgram({"xdotool", "mousedown", "1"});
     session_.MovePointerTo(client.Left + Box(kSupport).Left + 5, client.Top + Box(kSupport).Top + 5);
     RunProgram({"xdotool", "mouseup", "1"});

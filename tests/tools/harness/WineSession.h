@@ -77,7 +77,8 @@ public:
     void SetWindowsVersion(const std::string& version);
     void SetDotsPerInch(int dotsPerInch);
 
-    // The probe's answer: "window TITLE" (count "0" when there is none), "move TITLE X Y W H", "process PID".
+    // The probe's answer: "window TITLE" (count "0" when there is none), "move TITLE X Y W H", "cancel TITLE",
+    // "process PID".
     WindowFacts Ask(std::vector<std::string> question);
     WindowFacts WaitForWindow(const std::string& title, bool visible = true);
     bool WaitForWindowGone(const std::string& title);

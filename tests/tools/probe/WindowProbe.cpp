@@ -5,6 +5,9 @@
 //   winprobe window TITLE            the top-level window with this exact title, its children and how many
 //                                    windows have the title (count=0 and exit code 1 when there is none)
 //   winprobe move TITLE X Y W H      moves and sizes it (window rectangle, screen coordinates)
+//   winprobe cancel TITLE            cancels its modes as the system does when a modal window comes up
+//                                    (WM_CANCELMODE), which takes the mouse capture away; captured=1 when
+//                                    it held the capture
 //   winprobe process PID             the entries the system's handle table holds for the process (Wine
 //                                    answers 0 for the handle count, but keeps the table)
 
@@ -79,6 +82,18 @@ int DescribeWindow(const char* title) {
     return 0;
 }
 
+int CancelModes(const char* title) {
+    const std::vector<HWND> windows = TopLevelWindows(title);
+    if (windows.empty())
+        return 1;
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(windows.front(), nullptr), &info);
+    std::printf("captured=%d\n", info.hwndCapture == windows.front() ? 1 : 0);
+    SendMessageTimeoutA(windows.front(), WM_CANCELMODE, 0, 0, SMTO_ABORTIFHUNG, 2000, nullptr);
+    return 0;
+}
+
 // How many rows of the system handle table (information class 16 of NtQuerySystemInformation) the process owns.
 int DescribeProcess(DWORD pid) {
     struct Row {
@@ -121,10 +136,12 @@ int main(int argc, char** argv) {
                                                   std::atoi(argv[5]), std::atoi(argv[6]), SWP_NOZORDER | SWP_NOACTIVATE)
                      ? 0
                      : 1;
-    } else if (command == "process" && argc == 3)
+    } else if (command == "cancel" && argc == 3)
+        status = CancelModes(argv[2]);
+    else if (command == "process" && argc == 3)
         status = DescribeProcess(std::strtoul(argv[2], nullptr, 10));
     else
-        std::fprintf(stderr, "usage: winprobe window TITLE | move TITLE X Y W H | process PID\n");
+        std::fprintf(stderr, "usage: winprobe window TITLE | move TITLE X Y W H | cancel TITLE | process PID\n");
     std::fflush(stdout);
     return status;
 }

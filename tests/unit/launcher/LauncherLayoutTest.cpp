@@ -19,19 +19,6 @@ TEST_P(LauncherLayout, FollowsTheDisplaysScale) {
               (std::vector<int>(expected, expected + 3)));
 }
 
-// A click belongs to the line whose box holds it, right and bottom edges excluded, and to no other.
-TEST_P(LauncherLayout, EachLineAnswersForItsOwnBoxOnly) {
-    for (const CommandLine& line : kCommandLines) {
-        const PixelRect box = ToPixels(line.Box, Scale());
-        for (const PixelPoint inside : {PixelPoint{box.Left, box.Top}, PixelPoint{box.Right - 1, box.Bottom - 1},
-                                        PixelPoint{(box.Left + box.Right) / 2, (box.Top + box.Bottom) / 2}})
-            EXPECT_EQ(CommandAt(inside, Scale()), line.Command) << line.Text;
-        for (const PixelPoint outside : {PixelPoint{box.Right, box.Top}, PixelPoint{box.Left, box.Bottom},
-                                         PixelPoint{box.Left - 1, box.Top}, PixelPoint{box.Left, box.Top - 1}})
-            EXPECT_NE(CommandAt(outside, Scale()), line.Command) << line.Text;
-    }
-}
-
 INSTANTIATE_TEST_SUITE_P(DotsPerInch, LauncherLayout, ::testing::Values(96, 120, 144));
 
 } // namespace
