@@ -39,6 +39,6 @@ inline constexpr std::size_t kPageChunkSize = 256 * 1024;
 // input buffer; tests make it small to move the chunk boundaries around. The first failure of a read or a write
 // stops the page there and is given back.
 [[nodiscard]] MaybeFailure TransformDesktopPage(ByteSource& templateBytes, ByteSink& page, std::string_view widthText,
-                          std::string_view heightText, std::size_t chunkSize = kPageChunkSize);
+                                                std::string_view heightText, std::size_t chunkSize = kPageChunkSize);
 
 } // namespace vurozud

@@ -100,12 +100,15 @@ public:
         return Win32Result(MoveFileA(from.c_str(), to.c_str()), "MoveFileA");
     }
 
-    MaybeFailure Delete(const std::string& path) override { return Win32Result(DeleteFileA(path.c_str()), "DeleteFileA"); }
+    MaybeFailure Delete(const std::string& path) override {
+        return Win32Result(DeleteFileA(path.c_str()), "DeleteFileA");
+    }
 
 private:
     static MaybeFailure Open(const std::string& path, DWORD access, DWORD sharing, DWORD disposition,
                              UniqueFile& file) {
-        file.reset(CreateFileA(path.c_str(), access, sharing, nullptr, disposition, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+        file.reset(
+            CreateFileA(path.c_str(), access, sharing, nullptr, disposition, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
         return Win32Result(static_cast<bool>(file), "CreateFileA");
     }
 };

@@ -54,7 +54,8 @@ protected:
 // first: if it cannot be, nothing is touched. A read-only page is someone's wish to keep it: it is refused
 // (access denied) before anything is written, on every system alike. On any failure the failure is given back,
 // the previous page is whole and no temporary file is left behind.
-[[nodiscard]] MaybeFailure ReplaceDesktopPage(PageFileSystem& files, const std::string& templatePath, const std::string& pagePath,
-                        std::string_view widthText, std::string_view heightText);
+[[nodiscard]] MaybeFailure ReplaceDesktopPage(PageFileSystem& files, const std::string& templatePath,
+                                              const std::string& pagePath, std::string_view widthText,
+                                              std::string_view heightText);
 
 } // namespace vurozud
