@@ -1,5 +1,5 @@
 // The yardstick of the start-up benchmark: the least a Win32 program does to show a window (one
-// class, one empty window, the message loop), built with the same compiler and flags as the launcher.
+// class, one empty window, the message loop), built with the same compiler as the launcher.
 
 #include <windows.h>
 

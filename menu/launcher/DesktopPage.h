@@ -1,7 +1,7 @@
 #pragma once
 // The desktop page made from the installed template: the template's lines, each ending in CR LF, after one
-// empty line, with the template's fixed size attributes replaced by the recorded screen size. The bytes flow
-// through in fixed-size chunks, so a page of any size (or one endless line) takes the same small memory.
+// empty line, with the template's fixed size attributes replaced by the recorded screen size. The bytes stream
+// through one at a time, so a page of any size (or one endless line) takes the same small memory.
 
 #include "Failure.h"
 
@@ -31,14 +31,13 @@ public:
 // The fixed size attributes of the template, matched exactly (letter case included).
 inline constexpr std::string_view kPageSizePattern = "width=800 height=600";
 
-// The bytes read from the template in one go; the bytes of the page are written in pieces of about this size.
+// The bytes read from the template in one go, and the most written to the page in one go.
 inline constexpr std::size_t kPageChunkSize = 256 * 1024;
 
 // Writes the page for the template to the sink. Template lines end at CR or CR LF; a lone LF is an ordinary
-// byte of its line, and the last line needs no line break. chunkSize (at least the pattern's length) sets the
-// input buffer; tests make it small to move the chunk boundaries around. The first failure of a read or a write
-// stops the page there and is given back.
+// byte of its line, and the last line needs no line break. The first failure of a read or a write stops the page
+// there and is given back.
 [[nodiscard]] MaybeFailure TransformDesktopPage(ByteSource& templateBytes, ByteSink& page, std::string_view widthText,
-                                                std::string_view heightText, std::size_t chunkSize = kPageChunkSize);
+                                                std::string_view heightText);
 
 } // namespace vurozud
