@@ -85,7 +85,7 @@ public:
 
     MaybeFailure OpenForWriting(const std::string& path, std::unique_ptr<PageFileWriter>& file) override {
         UniqueFile opened;
-        if (MaybeFailure failure = Open(path, GENERIC_WRITE, 0, TRUNCATE_EXISTING, opened))
+        if (MaybeFailure failure = Open(path, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, CREATE_ALWAYS, opened))
             return failure;
         file = std::make_unique<FileWriter>(std::move(opened));
         return std::nullopt;

@@ -19,12 +19,11 @@ std::string FolderOf(const std::string& path) {
 // Deletes a file of ours when a failure, or a deletion that fails, must not be the one reported.
 void DeleteQuietly(PageFileSystem& files, const std::string& path) { static_cast<void>(files.Delete(path)); }
 
-// The new page, written into the file of that name and flushed to disk; the file is closed again whatever
-// happens.
-MaybeFailure WriteNewPage(PageFileSystem& files, ByteSource& templateBytes, const std::string& newPage,
-                          std::string_view widthText, std::string_view heightText) {
+// The page, written into the file of that name and flushed to disk; the file is closed again whatever happens.
+MaybeFailure WritePage(PageFileSystem& files, ByteSource& templateBytes, const std::string& path,
+                       std::string_view widthText, std::string_view heightText) {
     std::unique_ptr<PageFileWriter> writer;
-    if (MaybeFailure failure = files.OpenForWriting(newPage, writer))
+    if (MaybeFailure failure = files.OpenForWriting(path, writer))
         return failure;
     if (MaybeFailure failure = TransformDesktopPage(templateBytes, *writer, widthText, heightText))
         return failure;
@@ -67,6 +66,29 @@ MaybeFailure PlaceNewPage(PageFileSystem& files, const std::string& newPage, con
     return failure;
 }
 
+// The new page beside the old one, then in its place.
+MaybeFailure ReplaceSafely(PageFileSystem& files, ByteSource& templateBytes, const std::string& pagePath,
+                           std::string_view widthText, std::string_view heightText) {
+    const std::string folder = FolderOf(pagePath);
+    std::string newPage;
+    if (MaybeFailure failure = files.CreateUniqueFile(folder, newPage))
+        return failure;
+    MaybeFailure failure = WritePage(files, templateBytes, newPage, widthText, heightText);
+    if (!failure)
+        failure = PlaceNewPage(files, newPage, pagePath, folder);
+    // A new page that did not take the page's place is of no use to anyone; it is gone before the failure is
+    // reported.
+    if (failure)
+        DeleteQuietly(files, newPage);
+    return failure;
+}
+
+// What the safe replacement needs and writing in place does not: files created and deleted in the page's
+// folder, and the page let go by everyone who has it open.
+bool IsRefusalOfReplacement(const MaybeFailure& failure) {
+    return IsWin32Error(failure, kErrorAccessDenied) || IsWin32Error(failure, kErrorSharingViolation);
+}
+
 } // namespace
 
 MaybeFailure ReplaceDesktopPage(PageFileSystem& files, const std::string& templatePath, const std::string& pagePath,
@@ -76,19 +98,14 @@ MaybeFailure ReplaceDesktopPage(PageFileSystem& files, const std::string& templa
         return failure;
     if (files.IsReadOnly(pagePath))
         return Failure::Win32(kErrorAccessDenied, "ReplaceDesktopPage");
-    const std::string folder = FolderOf(pagePath);
-    std::string newPage;
-    if (MaybeFailure failure = files.CreateUniqueFile(folder, newPage))
-        return failure;
-    MaybeFailure failure = WriteNewPage(files, *templateBytes, newPage, widthText, heightText);
+    const MaybeFailure failure = ReplaceSafely(files, *templateBytes, pagePath, widthText, heightText);
     templateBytes.reset();
-    if (!failure)
-        failure = PlaceNewPage(files, newPage, pagePath, folder);
-    // A new page that did not take the page's place is of no use to anyone; it is gone before the failure is
-    // reported.
-    if (failure)
-        DeleteQuietly(files, newPage);
-    return failure;
+    if (!IsRefusalOfReplacement(failure))
+        return failure;
+    // The template is read again from its start.
+    if (MaybeFailure reopenFailure = files.OpenForReading(templatePath, templateBytes))
+        return reopenFailure;
+    return WritePage(files, *templateBytes, pagePath, widthText, heightText);
 }
 
 } // namespace vurozud

@@ -2,7 +2,10 @@
 // Writing the desktop page so that a failure at any point leaves the previous page whole: the new page goes
 // to a temporary file beside it, is flushed, and then takes the page's place in one step. Systems without that
 // step (the Windows 95 family) move the old page aside, move the new one in and delete the old one, putting it
-// back if the move in fails. The file operations sit behind a small interface that the Win32 layer binds.
+// back if the move in fails. That needs more than writing the page does: the right to create and delete files
+// in its folder, and a page no reader holds without letting it be deleted. Where the system refuses it for
+// want of those, the page is written in place instead, as a plain writer would. The file operations sit behind
+// a small interface that the Win32 layer binds.
 
 #include "DesktopPage.h"
 
@@ -16,6 +19,7 @@ namespace vurozud {
 // System error codes the replacement acts on (the system's own numbers).
 inline constexpr std::uint32_t kErrorFileNotFound = 2;         // ERROR_FILE_NOT_FOUND
 inline constexpr std::uint32_t kErrorAccessDenied = 5;         // ERROR_ACCESS_DENIED
+inline constexpr std::uint32_t kErrorSharingViolation = 32;    // ERROR_SHARING_VIOLATION
 inline constexpr std::uint32_t kErrorCallNotImplemented = 120; // ERROR_CALL_NOT_IMPLEMENTED
 
 // A file open for writing. Commit puts its bytes on disk and closes it; destroyed without Commit, it is just
@@ -34,7 +38,7 @@ public:
     virtual bool IsReadOnly(const std::string& path) = 0;
     // Creates an empty file under a new name in the folder (given with its trailing separator) and sets path to it.
     [[nodiscard]] virtual MaybeFailure CreateUniqueFile(const std::string& folder, std::string& path) = 0;
-    // Opens an existing file for writing, emptied, and shared with no one.
+    // Opens a file for writing, created or emptied, sharing it with readers and writers but not with deletion.
     [[nodiscard]] virtual MaybeFailure OpenForWriting(const std::string& path,
                                                       std::unique_ptr<PageFileWriter>& file) = 0;
     // Puts the file in the target's place in one step, replacing the target if there is one; fails with
@@ -52,8 +56,8 @@ protected:
 
 // Writes the page for the template and the size texts in place of the page at pagePath. The template is opened
 // first: if it cannot be, nothing is touched. A read-only page is someone's wish to keep it: it is refused
-// (access denied) before anything is written, on every system alike. On any failure the failure is given back,
-// the previous page is whole and no temporary file is left behind.
+// (access denied) before anything is written, on every system alike. No temporary file is left behind. A failure
+// is given back; the previous page is whole after every failure but one of the writing in place.
 [[nodiscard]] MaybeFailure ReplaceDesktopPage(PageFileSystem& files, const std::string& templatePath,
                                               const std::string& pagePath, std::string_view widthText,
                                               std::string_view heightText);

@@ -1,7 +1,8 @@
 #pragma once
 // Files in memory behind the page replacement's file operations, behaving as the system's do where it
-// matters (a move does not overwrite, an open file cannot be moved or deleted), naming every step taken
-// (each operation, each read and each write) so that a test can make any chosen step fail.
+// matters (a move does not overwrite, an open file cannot be moved or deleted, a file held by a reader that
+// shares it for reading and writing can be written but not moved or deleted), naming every step taken (each
+// operation, each read and each write) so that a test can make any chosen step fail.
 
 #include "PageReplacement.h"
 #include "PageStreams.h"
@@ -23,6 +24,8 @@ public:
     std::set<std::string> folders;
     bool hasOneStepReplace = true; // false: the Windows 95 family
     std::set<std::size_t> failingSteps;
+    std::uint32_t failureCode = kErrorDiskFull; // what a failing step says
+    std::set<std::string> heldByReader;
     std::vector<std::string> steps;
     std::multiset<std::string> openFiles;
     std::set<std::string> readOnly;
@@ -47,8 +50,11 @@ public:
     }
 
     MaybeFailure OpenForWriting(const std::string& path, std::unique_ptr<PageFileWriter>& file) override {
-        if (MaybeFailure failure = Step("OpenForWriting", path))
+        // Creates the file if need be: its folder must be there.
+        if (MaybeFailure failure = Step("OpenForWriting", path.substr(0, path.rfind('\\') + 1) + "*"))
             return failure;
+        if (openFiles.contains(path))
+            return Failure::Win32(kErrorSharingViolation, "OpenForWriting");
         files[path].clear();
         file = std::make_unique<File>(*this, path);
         return std::nullopt;
@@ -86,13 +92,13 @@ public:
     MaybeFailure Step(const char* name, const std::string& path = {}, const std::string& target = {}) {
         steps.push_back(name);
         if (failingSteps.contains(steps.size() - 1))
-            return Failure::Win32(kErrorDiskFull, name);
+            return Failure::Win32(failureCode, name);
         const std::string folder = path.substr(0, path.rfind('\\') + 1);
         if (!path.empty() && (path.back() == '*' ? !folders.contains(folder) : !files.contains(path)))
             return Failure::Win32(folders.contains(folder) ? kErrorFileNotFound : 3, name); // 3: path not found
         for (const std::string& file : {path, target})
-            if (std::string_view(name) != "OpenForReading" && openFiles.contains(file))
-                return Failure::Win32(32, name); // ERROR_SHARING_VIOLATION
+            if (std::string_view(name) != "OpenForReading" && (openFiles.contains(file) || heldByReader.contains(file)))
+                return Failure::Win32(kErrorSharingViolation, name);
         return std::nullopt;
     }
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace vurozud::test {
 namespace {
 
@@ -97,6 +99,53 @@ TEST(PageReplacement, AFailureAtAnyStepKeepsThePreviousPageAndLeavesNothingBehin
                 EXPECT_TRUE(files.files == before);
             }
             EXPECT_EQ(files.openFiles.size(), 0u);
+        }
+    }
+}
+
+// Where the system refuses what only the safe replacement needs (a new file in the folder, or moving or replacing
+// the page: no right to, or a reader holding the page without sharing its deletion), the page is written in
+// place, and nothing else is left. A failure of that writing is the one reported.
+TEST(PageReplacement, WhereTheSystemRefusesTheReplacementThePageIsWrittenInPlace) {
+    for (int setting = 0; setting < 4; ++setting) {
+        FakePageFileSystem clean = Files(setting);
+        ASSERT_EQ(Failed(clean), 0u);
+        const auto stepOf = [&](const char* name) {
+            return static_cast<std::size_t>(std::find(clean.steps.begin(), clean.steps.end(), name) -
+                                            clean.steps.begin());
+        };
+        const struct {
+            const char* Name;
+            std::optional<std::size_t> RefusedStep; // refused with access denied
+            bool ReaderHoldsThePage;
+        } refusals[] = {{"no new file in the folder", stepOf("CreateUniqueFile"), false},
+                        {"no replacing the page", stepOf(setting < 2 ? "Replace" : "Move"), false},
+                        {"a reader holds the page", std::nullopt, true}};
+        for (const auto& refusal : refusals) {
+            if (refusal.ReaderHoldsThePage && setting % 2 == 1)
+                continue; // there is no page to hold
+            SCOPED_TRACE(std::string(refusal.Name) + " in setting " + std::to_string(setting));
+            const auto refusing = [&] {
+                FakePageFileSystem files = Files(setting);
+                files.failureCode = kErrorAccessDenied;
+                if (refusal.RefusedStep)
+                    files.failingSteps = {*refusal.RefusedStep};
+                if (refusal.ReaderHoldsThePage)
+                    files.heldByReader = {kPage};
+                return files;
+            };
+            FakePageFileSystem files = refusing();
+            EXPECT_EQ(Failed(files), 0u);
+            EXPECT_TRUE(files.files.size() == 2 && files.files.at(kPage) == kNewPage);
+            EXPECT_EQ(files.openFiles.size(), 0u);
+
+            FakePageFileSystem failing = refusing();
+            failing.failingSteps.insert(files.steps.size() - 1); // the page written in place is not flushed
+            std::string operation;
+            EXPECT_EQ(Failed(failing, &operation), kErrorAccessDenied);
+            EXPECT_EQ(operation, "Commit");
+            EXPECT_EQ(failing.files.size(), 2u);
+            EXPECT_EQ(failing.openFiles.size(), 0u);
         }
     }
 }
