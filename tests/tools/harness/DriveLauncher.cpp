@@ -8,10 +8,8 @@
 // Runs inside a Wine environment with the stand-in registered (wine-env setup, wine-env run). Every wait is
 // the harness's, each bounded; a step that does not happen ends the run with a non-zero status and why.
 
-#include "Layout.h"
-#include "WineSession.h"
+#include "Layout.h" // and the harness
 
-#include <cstdio>
 #include <exception>
 #include <filesystem>
 #include <iostream>
