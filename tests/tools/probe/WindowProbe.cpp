@@ -121,9 +121,11 @@ int DescribeProcess(DWORD pid) {
 
 int main(int argc, char** argv) {
     const std::string command = argc > 1 ? argv[1] : "";
-    const HWND window = argc > 2 ? FindWindowA(nullptr, argv[2]) : nullptr;
     if (command == "window" && argc == 3)
         return DescribeWindow(argv[2]);
+    if (command == "process" && argc == 3)
+        return DescribeProcess(std::strtoul(argv[2], nullptr, 10));
+    const HWND window = argc > 2 ? FindWindowA(nullptr, argv[2]) : nullptr;
     if (command == "move" && argc == 7)
         return window && SetWindowPos(window, nullptr, std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]),
                                       std::atoi(argv[6]), SWP_NOZORDER | SWP_NOACTIVATE) ? 0 : 1;
@@ -134,8 +136,6 @@ int main(int argc, char** argv) {
         SendMessageTimeoutA(window, WM_CANCELMODE, 0, 0, SMTO_ABORTIFHUNG, 2000, nullptr);
         return 0;
     }
-    if (command == "process" && argc == 3)
-        return DescribeProcess(std::strtoul(argv[2], nullptr, 10));
     std::fprintf(stderr, "usage: winprobe window TITLE | move TITLE X Y W H | cancel TITLE | process PID\n");
     return 2;
 }
