@@ -37,8 +37,7 @@ pid_t Spawn(const std::vector<std::string>& arguments, std::FILE* output = nullp
     pid_t pid;
     const int failed = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
-    if (failed)
-        throw std::runtime_error("cannot start " + arguments[0]);
+    Require(failed == 0, "cannot start " + arguments[0]);
     return pid;
 }
 
@@ -60,12 +59,16 @@ template <typename Condition> bool WaitUntil(Condition condition, std::chrono::m
 
 } // namespace
 
+void Require(bool condition, const std::string& failure) {
+    if (!condition)
+        throw std::runtime_error(failure);
+}
+
 // The output goes to a file, not a pipe: Wine may start a background service from inside the program, which
 // inherits the output and keeps it open for good, so only the end of the program says the answer is complete.
 std::string RunProgram(const std::vector<std::string>& arguments) {
     std::FILE* answer = std::tmpfile();
-    if (answer == nullptr)
-        throw std::runtime_error("no temporary file for the answer of " + arguments[0]);
+    Require(answer != nullptr, "no temporary file for the answer of " + arguments[0]);
     const pid_t pid = Spawn(arguments, answer);
     while (waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
     }
@@ -79,14 +82,13 @@ std::string RunProgram(const std::vector<std::string>& arguments) {
 
 Rect WindowFacts::RectOf(const std::string& key) const {
     Rect r{};
-    if (std::sscanf((*this)[key].c_str(), "%d,%d,%d,%d", &r.Left, &r.Top, &r.Right, &r.Bottom) != 4)
-        throw std::runtime_error("the probe gave no rectangle \"" + key + "\"");
+    Require(std::sscanf((*this)[key].c_str(), "%d,%d,%d,%d", &r.Left, &r.Top, &r.Right, &r.Bottom) == 4,
+            "the probe gave no rectangle \"" + key + "\"");
     return r;
 }
 
 Screenshot::Screenshot(std::string rgb) : rgb_(std::move(rgb)) {
-    if (rgb_.size() != 1024 * 768 * 3)
-        throw std::runtime_error("not a 1024 x 768 screenshot of 24 bits a pixel");
+    Require(rgb_.size() == 1024 * 768 * 3, "not a 1024 x 768 screenshot of 24 bits a pixel");
 }
 
 Colour Screenshot::At(int x, int y) const {
@@ -112,8 +114,8 @@ WineSession& WineSession::Get() {
 // Runs inside the environment wine-env made ("wine-env run"), so that every program started runs there too.
 WineSession::WineSession() {
     for (const char* name : {"WINEPREFIX", "WINELOADER", "DISPLAY"})
-        if (std::getenv(name) == nullptr)
-            throw std::runtime_error("not inside a Wine environment: run the tests through CTest or wine-env run");
+        Require(std::getenv(name) != nullptr,
+                "not inside a Wine environment: run the tests through CTest or wine-env run");
     prefix_ = std::getenv("WINEPREFIX");
 }
 
@@ -157,11 +159,11 @@ WindowFacts WineSession::Ask(std::vector<std::string> question) {
 
 WindowFacts WineSession::WaitForWindow(const std::string& title, bool visible) {
     WindowFacts facts;
-    if (!WaitUntil([&] {
-            facts = Ask({"window", title});
-            return facts["count"] != "0" && facts["visible"] == (visible ? "1" : "0");
-        }, 20s))
-        throw std::runtime_error("no " + std::string(visible ? "visible" : "hidden") + " window \"" + title + "\"");
+    const auto found = [&] {
+        facts = Ask({"window", title});
+        return facts["count"] != "0" && facts["visible"] == (visible ? "1" : "0");
+    };
+    Require(WaitUntil(found, 20s), "no " + std::string(visible ? "visible" : "hidden") + " window \"" + title + "\"");
     return facts;
 }
 
@@ -184,8 +186,7 @@ void WineSession::ClickAt(int x, int y) {
 
 PointerShape WineSession::Pointer() {
     Display* display = XOpenDisplay(nullptr);
-    if (display == nullptr)
-        throw std::runtime_error("cannot open the display");
+    Require(display != nullptr, "cannot open the display");
     XFixesCursorImage* image = XFixesGetCursorImage(display);
     const PointerShape shape = image ? PointerShape{image->width, image->height, image->xhot, image->yhot}
                                      : PointerShape{};
@@ -226,8 +227,7 @@ std::optional<int> LauncherProcess::WaitForExit(std::chrono::milliseconds timeou
 
 std::string ReadFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw std::runtime_error("cannot read " + path.string());
+    Require(in.is_open(), "cannot read " + path.string());
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 

@@ -26,6 +26,8 @@ inline Rect OnScreen(const Rect& client, const Rect& box) {
     return {client.Left + box.Left, client.Top + box.Top, client.Left + box.Right, client.Top + box.Bottom};
 }
 
+// Throws the failure unless the condition holds.
+void Require(bool condition, const std::string& failure);
 // Runs a Linux program to its end and gives back its standard output.
 std::string RunProgram(const std::vector<std::string>& arguments);
 
