@@ -195,11 +195,10 @@ PointerShape WineSession::Pointer() {
     return shape;
 }
 
-LauncherProcess::LauncherProcess(const std::vector<std::string>& extraEnvironment) {
-    std::vector<std::string> command{"env", "ACTIVE_DESKTOP_JOURNAL=c:\\active-desktop-journal.txt"};
-    command.insert(command.end(), extraEnvironment.begin(), extraEnvironment.end());
-    command.insert(command.end(), {std::getenv("WINELOADER"), VUROZUD_EXE});
-    pid_ = Spawn(command); // env runs Wine in its own process, so this stays the launcher's
+LauncherProcess::LauncherProcess(const std::string& failing) {
+    // env runs Wine in its own process, so this stays the launcher's.
+    pid_ = Spawn({"env", "ACTIVE_DESKTOP_JOURNAL=c:\\active-desktop-journal.txt", "ACTIVE_DESKTOP_FAIL=" + failing,
+                  std::getenv("WINELOADER"), VUROZUD_EXE});
     window_ = WineSession::Get().WaitForWindow(kTitle);
     // Wine maps the X window just after the window turns visible; clicks before that are lost.
     std::this_thread::sleep_for(300ms);

@@ -103,8 +103,8 @@ class LauncherProcess {
 public:
     static constexpr const char* kTitle = "       Vurozud Tree Desktop Menu";
 
-    // extraEnvironment: NAME=VALUE pairs for this run (for example ACTIVE_DESKTOP_FAIL).
-    explicit LauncherProcess(const std::vector<std::string>& extraEnvironment = {});
+    // failing: the stand-in's method that fails in this run (ACTIVE_DESKTOP_FAIL), or none.
+    explicit LauncherProcess(const std::string& failing = "");
     ~LauncherProcess();
     LauncherProcess(const LauncherProcess&) = delete;
     LauncherProcess& operator=(const LauncherProcess&) = delete;
