@@ -110,6 +110,7 @@ public:
     LauncherProcess& operator=(const LauncherProcess&) = delete;
 
     const WindowFacts& Window() const { return window_; }
+    // Clicks the middle of a box given in client pixels.
     void ClickClient(const Rect& box) { WineSession::Get().ClickAt(OnScreen(window_.RectOf("client"), box)); }
     // The exit code once the launcher has ended within the time, nothing otherwise.
     std::optional<int> WaitForExit(std::chrono::milliseconds timeout = 10s);
