@@ -126,7 +126,7 @@ TEST_P(RunFailure, EndsInTheFatalErrorBoxNamingTheError) {
     session_.SetWindowsVersion("win98");
     if (noTemplate)
         std::filesystem::remove(session_.InstallFolder() / "bg1.htm");
-    LauncherProcess launcher({std::string("ACTIVE_DESKTOP_FAIL=") + (noTemplate ? "" : fault.Injected)});
+    LauncherProcess launcher(noTemplate ? "" : fault.Injected);
     launcher.ClickClient(Pixels(fault.Name == std::string("Close") ? kClose : kRun));
     const WindowFacts box = session_.WaitForWindow("Menu");
     EXPECT_EQ(box["pid"], launcher.Window()["pid"]);

@@ -11,49 +11,44 @@
 #include <wininet.h>
 #include <shlobj.h>
 
+#include <cstdarg>
 #include <cstdio>
 #include <string>
 
 namespace {
 
-std::wstring Variable(const wchar_t* name) {
-    wchar_t value[1024] = L"";
-    GetEnvironmentVariableW(name, value, 1024);
+std::string Variable(const char* name) {
+    char value[1024] = "";
+    GetEnvironmentVariableA(name, value, sizeof value);
     return value;
 }
 
-HRESULT Journal(std::string line, HRESULT result = S_OK) {
-    if (FAILED(result)) {
-        char code[16];
-        std::snprintf(code, sizeof code, " -> %08lX", static_cast<unsigned long>(result));
-        line += code;
-    }
-    const std::wstring path = Variable(L"ACTIVE_DESKTOP_JOURNAL");
-    if (FILE* file = path.empty() ? nullptr : _wfopen(path.c_str(), L"ab")) {
-        std::fprintf(file, "%s\n", line.c_str());
-        std::fclose(file);
-    }
+// Journals the call, printf-style, and gives back its result.
+HRESULT Journal(HRESULT result, const char* format, ...) {
+    std::FILE* file = std::fopen(Variable("ACTIVE_DESKTOP_JOURNAL").c_str(), "ab");
+    if (file == nullptr)
+        return result;
+    va_list arguments;
+    va_start(arguments, format);
+    std::vfprintf(file, format, arguments);
+    va_end(arguments);
+    if (FAILED(result))
+        std::fprintf(file, " -> %08lX", static_cast<unsigned long>(result));
+    std::fputc('\n', file);
+    std::fclose(file);
     return result;
 }
 
-HRESULT Injected(const wchar_t* operation, HRESULT failure = E_FAIL) {
-    return Variable(L"ACTIVE_DESKTOP_FAIL") == operation ? failure : S_OK;
-}
-
-std::string Utf8(PCWSTR text) {
-    char bytes[4 * MAX_PATH] = "";
-    WideCharToMultiByte(CP_UTF8, 0, text, -1, bytes, sizeof bytes, nullptr, nullptr);
-    return bytes;
-}
+HRESULT Injected(const char* operation) { return Variable("ACTIVE_DESKTOP_FAIL") == operation ? E_FAIL : S_OK; }
 
 #define UNEXPECTED(name, ...)                                                                                          \
-    STDMETHODIMP name(__VA_ARGS__) override { return Journal("unexpected " #name, E_NOTIMPL); }
+    STDMETHODIMP name(__VA_ARGS__) override { return Journal(E_NOTIMPL, "unexpected " #name); }
 
 class StandInActiveDesktop final : public IActiveDesktop {
 public:
     STDMETHODIMP QueryInterface(REFIID id, void** object) override {
         *object = IsEqualIID(id, IID_IUnknown) || IsEqualIID(id, IID_IActiveDesktop) ? this : nullptr;
-        if (!*object)
+        if (*object == nullptr)
             return E_NOINTERFACE;
         AddRef();
         return S_OK;
@@ -62,22 +57,19 @@ public:
     STDMETHODIMP_(ULONG) Release() override {
         const LONG remaining = InterlockedDecrement(&references_);
         if (remaining == 0) {
-            Journal("release");
+            Journal(S_OK, "release");
             delete this;
         }
         return static_cast<ULONG>(remaining);
     }
 
-    STDMETHODIMP ApplyChanges(DWORD flags) override {
-        return Journal("apply " + std::to_string(flags), Injected(L"ApplyChanges"));
-    }
+    STDMETHODIMP ApplyChanges(DWORD flags) override { return Journal(Injected("ApplyChanges"), "apply %lu", flags); }
     STDMETHODIMP SetWallpaper(PCWSTR wallpaper, DWORD reserved) override {
-        return Journal("wallpaper \"" + Utf8(wallpaper) + "\"," + std::to_string(reserved), Injected(L"SetWallpaper"));
+        return Journal(Injected("SetWallpaper"), "wallpaper \"%ls\",%lu", wallpaper, reserved);
     }
     STDMETHODIMP SetWallpaperOptions(LPCWALLPAPEROPT options, DWORD reserved) override {
-        return Journal("options " + std::to_string(options->dwSize) + "," + std::to_string(options->dwStyle) + "," +
-                           std::to_string(reserved),
-                       Injected(L"SetWallpaperOptions"));
+        return Journal(Injected("SetWallpaperOptions"), "options %lu,%lu,%lu", options->dwSize, options->dwStyle,
+                       reserved);
     }
     UNEXPECTED(GetWallpaper, PWSTR, UINT, DWORD)
     UNEXPECTED(GetWallpaperOptions, LPWALLPAPEROPT, DWORD)
@@ -113,16 +105,16 @@ public:
     STDMETHODIMP CreateInstance(IUnknown* outer, REFIID id, void** object) override {
         *object = nullptr;
         if (outer)
-            return Journal("create", CLASS_E_NOAGGREGATION);
-        if (FAILED(Injected(L"CreateInstance")))
-            return Journal("create", CLASS_E_CLASSNOTAVAILABLE);
+            return Journal(CLASS_E_NOAGGREGATION, "create");
+        if (FAILED(Injected("CreateInstance")))
+            return Journal(CLASS_E_CLASSNOTAVAILABLE, "create");
         // Like the shell's, the object needs its caller in a single-threaded apartment.
         if (SUCCEEDED(CoInitializeEx(nullptr, COINIT_MULTITHREADED))) {
             CoUninitialize();
-            return Journal("create", CO_E_NOTINITIALIZED);
+            return Journal(CO_E_NOTINITIALIZED, "create");
         }
         auto* desktop = new StandInActiveDesktop;
-        Journal("create");
+        Journal(S_OK, "create");
         const HRESULT result = desktop->QueryInterface(id, object);
         desktop->Release();
         return result;

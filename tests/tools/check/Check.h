@@ -7,16 +7,13 @@
 #include <exception>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace vurozud::test {
 
-struct TestCase {
-    const char* Name;
-    void (*Body)();
-};
-
-inline std::vector<TestCase> testCases;
+// Every test case's name and body, in the order the files registered them.
+inline std::vector<std::pair<const char*, void (*)()>> testCases;
 inline int failedChecks = 0;
 
 inline void Fail(const char* where, int line, const std::string& what) {

@@ -2,15 +2,14 @@
 
 int main() {
     using namespace vurozud::test;
-    for (const TestCase& test : testCases) {
+    for (const auto& [name, body] : testCases) {
         const int before = failedChecks;
         try {
-            test.Body();
+            body();
         } catch (const std::exception& error) {
-            Fail(test.Name, 0, std::string("exception: ") + error.what());
+            Fail(name, 0, std::string("exception: ") + error.what());
         }
-        std::printf("%s %s\n", failedChecks == before ? "[       OK ]" : "[  FAILED  ]", test.Name);
+        std::printf("%s %s\n", failedChecks == before ? "[       OK ]" : "[  FAILED  ]", name);
     }
-    std::fflush(stdout);
     return failedChecks == 0 ? 0 : 1;
 }

@@ -8,15 +8,12 @@
 // Runs inside a Wine environment with the stand-in registered (wine-env setup, wine-env run). Every wait is
 // the harness's, each bounded; a step that does not happen ends the run with a non-zero status and why.
 
-#include "Layout.h"
-#include "WineSession.h"
+#include "Layout.h" // and the harness
 
-#include <cstdio>
 #include <exception>
 #include <filesystem>
 #include <iostream>
 #include <regex>
-#include <stdexcept>
 #include <string>
 #include <thread>
 
@@ -32,11 +29,6 @@ void SavePicture(const Rect& area, const std::filesystem::path& file) {
     RunProgram({"import", "-window", "root", "-crop", geometry, "+repage", file.string()});
 }
 
-void Expect(bool condition, const std::string& failure) {
-    if (!condition)
-        throw std::runtime_error(failure);
-}
-
 void Drive(int dotsPerInch, const std::filesystem::path& pageTemplate, const std::filesystem::path& outFolder) {
     const auto pixels = [&](const TwipRect& box) { return Pixels(box, dotsPerInch); };
     WineSession& session = WineSession::Get();
@@ -49,7 +41,7 @@ void Drive(int dotsPerInch, const std::filesystem::path& pageTemplate, const std
 
     LauncherProcess launcher;
     const Rect client = launcher.Window().RectOf("client");
-    Expect(client.Width() == pixels(kLauncherClient).Width() && client.Height() == pixels(kLauncherClient).Height(),
+    Require(client.Width() == pixels(kLauncherClient).Width() && client.Height() == pixels(kLauncherClient).Height(),
            "the launcher's client area is " + std::to_string(client.Width()) + " x " +
                std::to_string(client.Height()) + " pixels, not its size at " + std::to_string(dotsPerInch) + " dpi");
     SavePicture(client, outFolder / "launcher.png");
@@ -69,12 +61,12 @@ void Drive(int dotsPerInch, const std::filesystem::path& pageTemplate, const std
     std::string calls;
     for (const std::string& call : journal)
         calls += "  " + call + "\n";
-    Expect(session.Ask({"window", "Menu"})["count"] == "0", "Run failed: the launcher shows an error box\n" + calls);
-    Expect(!journal.empty() && journal.back() == "release",
+    Require(session.Ask({"window", "Menu"})["count"] == "0", "Run failed: the launcher shows an error box\n" + calls);
+    Require(!journal.empty() && journal.back() == "release",
            "Run did not finish its wallpaper calls within 10 s; recorded:\n" + calls);
     std::smatch sizeLine;
     const std::string pageText = ReadFile(page);
-    Expect(std::regex_search(pageText, sizeLine, std::regex("width=[0-9.]+ height=[0-9.]+")),
+    Require(std::regex_search(pageText, sizeLine, std::regex("width=[0-9.]+ height=[0-9.]+")),
            page.string() + " has no size line");
     std::filesystem::copy_file(page, outFolder / "bg2.htm", std::filesystem::copy_options::overwrite_existing);
     std::cout << "generated page (copied to " << (outFolder / "bg2.htm").string() << "): " << sizeLine.str() << "\n"
@@ -83,8 +75,8 @@ void Drive(int dotsPerInch, const std::filesystem::path& pageTemplate, const std
 
     launcher.ClickClient(pixels(kExit));
     const std::optional<int> status = launcher.WaitForExit();
-    Expect(status.has_value(), "the launcher did not end within 10 s of Exit");
-    Expect(*status == 0, "the launcher ended with status " + std::to_string(*status) + " after Exit");
+    Require(status.has_value(), "the launcher did not end within 10 s of Exit");
+    Require(*status == 0, "the launcher ended with status " + std::to_string(*status) + " after Exit");
     std::cout << "Exit: the launcher ended (status 0)\n";
 }
 

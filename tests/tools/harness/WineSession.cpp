@@ -22,15 +22,29 @@ extern char** environ;
 namespace vurozud::test {
 namespace {
 
-pid_t Spawn(const std::vector<std::string>& arguments, const posix_spawn_file_actions_t* actions = nullptr) {
+// Starts a program; with an output file, its standard output goes there and its errors nowhere.
+pid_t Spawn(const std::vector<std::string>& arguments, std::FILE* output = nullptr) {
     std::vector<char*> argv;
     for (const std::string& argument : arguments)
         argv.push_back(const_cast<char*>(argument.c_str()));
     argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    if (output != nullptr) {
+        posix_spawn_file_actions_adddup2(&actions, fileno(output), STDOUT_FILENO);
+        posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    }
     pid_t pid;
-    if (posix_spawnp(&pid, argv[0], actions, nullptr, argv.data(), environ) != 0)
-        throw std::runtime_error("cannot start " + arguments[0]);
+    const int failed = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    Require(failed == 0, "cannot start " + arguments[0]);
     return pid;
+}
+
+// Wine's command line for a Windows program: the environment's loader, then the program and its arguments.
+std::vector<std::string> Wine(std::vector<std::string> program) {
+    program.insert(program.begin(), std::getenv("WINELOADER"));
+    return program;
 }
 
 template <typename Condition> bool WaitUntil(Condition condition, std::chrono::milliseconds timeout = 10s) {
@@ -43,67 +57,43 @@ template <typename Condition> bool WaitUntil(Condition condition, std::chrono::m
     return true;
 }
 
-Rect ParseRect(const std::string& text) {
-    Rect r{};
-    if (std::sscanf(text.c_str(), "%d,%d,%d,%d", &r.Left, &r.Top, &r.Right, &r.Bottom) != 4)
-        throw std::runtime_error("not a rectangle: " + text);
-    return r;
-}
-
 } // namespace
+
+void Require(bool condition, const std::string& failure) {
+    if (!condition)
+        throw std::runtime_error(failure);
+}
 
 // The output goes to a file, not a pipe: Wine may start a background service from inside the program, which
 // inherits the output and keeps it open for good, so only the end of the program says the answer is complete.
 std::string RunProgram(const std::vector<std::string>& arguments) {
     std::FILE* answer = std::tmpfile();
-    if (answer == nullptr)
-        throw std::runtime_error("no temporary file for the answer of " + arguments[0]);
-    const int output = fileno(answer);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, output, STDOUT_FILENO);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    const pid_t pid = Spawn(arguments, &actions);
-    posix_spawn_file_actions_destroy(&actions);
+    Require(answer != nullptr, "no temporary file for the answer of " + arguments[0]);
+    const pid_t pid = Spawn(arguments, answer);
     while (waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
     }
-    std::string text(static_cast<std::size_t>(lseek(output, 0, SEEK_END)), '\0');
-    text.resize(static_cast<std::size_t>(std::max<ssize_t>(pread(output, text.data(), text.size(), 0), 0)));
+    std::string text;
+    std::rewind(answer);
+    for (int c; (c = std::getc(answer)) != EOF;)
+        text += static_cast<char>(c);
     std::fclose(answer);
     return text;
 }
 
-Rect WindowFacts::RectOf(const std::string& key) const { return ParseRect(Fields.at(key)); }
-
-std::string WindowFacts::Message() const {
-    std::string message;
-    for (const std::string& child : Children)
-        if (child.rfind("Static ", 0) == 0)
-            message += child.substr(child.find(' ', 7) + 1);
-    return message;
+Rect WindowFacts::RectOf(const std::string& key) const {
+    Rect r{};
+    Require(std::sscanf((*this)[key].c_str(), "%d,%d,%d,%d", &r.Left, &r.Top, &r.Right, &r.Bottom) == 4,
+            "the probe gave no rectangle \"" + key + "\"");
+    return r;
 }
 
-Rect WindowFacts::Button() const {
-    for (const std::string& child : Children)
-        if (child.rfind("Button ", 0) == 0)
-            return ParseRect(child.substr(7, child.find(' ', 7) - 7));
-    throw std::runtime_error("the window has no button");
-}
-
-Screenshot::Screenshot(const std::string& portablePixmap) {
-    std::istringstream in(portablePixmap);
-    std::string magic;
-    int maximum = 0;
-    in >> magic >> width_ >> height_ >> maximum;
-    in.get(); // the single white space before the pixels
-    rgb_ = portablePixmap.substr(static_cast<std::size_t>(in.tellg()));
-    if (magic != "P6" || maximum != 255 || rgb_.size() != static_cast<std::size_t>(width_) * height_ * 3)
-        throw std::runtime_error("not a whole 24-bit portable pixmap");
+Screenshot::Screenshot(std::string rgb) : rgb_(std::move(rgb)) {
+    Require(rgb_.size() == 1024 * 768 * 3, "not a 1024 x 768 screenshot of 24 bits a pixel");
 }
 
 Colour Screenshot::At(int x, int y) const {
-    const auto at = [&](int i) { return static_cast<std::uint8_t>(rgb_.at((std::size_t(y) * width_ + x) * 3 + i)); };
-    if (x < 0 || x >= width_)
+    const auto at = [&](int i) { return static_cast<std::uint8_t>(rgb_.at((std::size_t(y) * 1024 + x) * 3 + i)); };
+    if (x < 0 || x >= 1024)
         throw std::out_of_range("pixel outside the screen");
     return {at(0), at(1), at(2)};
 }
@@ -123,30 +113,20 @@ WineSession& WineSession::Get() {
 
 // Runs inside the environment wine-env made ("wine-env run"), so that every program started runs there too.
 WineSession::WineSession() {
-    const char* prefix = std::getenv("WINEPREFIX");
-    const char* loader = std::getenv("WINELOADER");
-    if (prefix == nullptr || loader == nullptr || std::getenv("DISPLAY") == nullptr)
-        throw std::runtime_error("not inside a Wine environment: run the tests through CTest or wine-env run");
-    prefix_ = prefix;
-    loader_ = loader;
+    for (const char* name : {"WINEPREFIX", "WINELOADER", "DISPLAY"})
+        Require(std::getenv(name) != nullptr,
+                "not inside a Wine environment: run the tests through CTest or wine-env run");
+    prefix_ = std::getenv("WINEPREFIX");
 }
-
-std::vector<std::string> WineSession::WineCommand(std::vector<std::string> program) const {
-    program.insert(program.begin(), loader_);
-    return program;
-}
-
-std::filesystem::path WineSession::InstallFolder() const { return prefix_ / "drive_c" / "Program Files" / "zodoraz"; }
-std::filesystem::path WineSession::JournalFile() const { return prefix_ / "drive_c" / "active-desktop-journal.txt"; }
 
 void WineSession::Registry(std::vector<std::string> arguments) {
     arguments.insert(arguments.begin(), "reg");
     arguments.push_back("/f");
-    RunProgram(WineCommand(arguments));
+    RunProgram(Wine(arguments));
 }
 
 std::string WineSession::RegistryValue(const std::string& key, const std::string& name) {
-    std::istringstream in(RunProgram(WineCommand({"reg", "query", "HKCU\\" + key, "/v", name})));
+    std::istringstream in(RunProgram(Wine({"reg", "query", "HKCU\\" + key, "/v", name})));
     std::string word, type, bytes;
     while (in >> word && word != name) {
     }
@@ -168,24 +148,22 @@ void WineSession::SetDotsPerInch(int dotsPerInch) {
 WindowFacts WineSession::Ask(std::vector<std::string> question) {
     question.insert(question.begin(), WINPROBE_EXE);
     WindowFacts facts;
-    std::istringstream in(RunProgram(WineCommand(question)));
+    std::istringstream in(RunProgram(Wine(question)));
     for (std::string line; std::getline(in, line);) {
         line.erase(line.find_last_not_of('\r') + 1);
-        if (line.rfind("child=", 0) == 0)
-            facts.Children.push_back(line.substr(6));
-        else if (line.find('=') != std::string::npos)
-            facts.Fields[line.substr(0, line.find('='))] = line.substr(line.find('=') + 1);
+        if (const std::size_t equals = line.find('='); equals != std::string::npos)
+            facts.Fields[line.substr(0, equals)] = line.substr(equals + 1);
     }
     return facts;
 }
 
 WindowFacts WineSession::WaitForWindow(const std::string& title, bool visible) {
     WindowFacts facts;
-    if (!WaitUntil([&] {
-            facts = Ask({"window", title});
-            return facts["count"] != "0" && facts["visible"] == (visible ? "1" : "0");
-        }, 20s))
-        throw std::runtime_error("no " + std::string(visible ? "visible" : "hidden") + " window \"" + title + "\"");
+    const auto found = [&] {
+        facts = Ask({"window", title});
+        return facts["count"] != "0" && facts["visible"] == (visible ? "1" : "0");
+    };
+    Require(WaitUntil(found, 20s), "no " + std::string(visible ? "visible" : "hidden") + " window \"" + title + "\"");
     return facts;
 }
 
@@ -206,12 +184,9 @@ void WineSession::ClickAt(int x, int y) {
     RunProgram({"xdotool", "click", "1"});
 }
 
-void WineSession::PressKey(const std::string& key) { RunProgram({"xdotool", "key", key}); }
-
 PointerShape WineSession::Pointer() {
     Display* display = XOpenDisplay(nullptr);
-    if (display == nullptr)
-        throw std::runtime_error("cannot open the display");
+    Require(display != nullptr, "cannot open the display");
     XFixesCursorImage* image = XFixesGetCursorImage(display);
     const PointerShape shape = image ? PointerShape{image->width, image->height, image->xhot, image->yhot}
                                      : PointerShape{};
@@ -220,16 +195,10 @@ PointerShape WineSession::Pointer() {
     return shape;
 }
 
-Screenshot WineSession::TakeScreenshot() {
-    return Screenshot(RunProgram({"import", "-window", "root", "-depth", "8", "ppm:-"}));
-}
-
-LauncherProcess::LauncherProcess(const std::vector<std::string>& extraEnvironment) {
-    std::vector<std::string> command{"env", "ACTIVE_DESKTOP_JOURNAL=c:\\active-desktop-journal.txt"};
-    command.insert(command.end(), extraEnvironment.begin(), extraEnvironment.end());
-    const std::vector<std::string> launcher = WineSession::Get().WineCommand({VUROZUD_EXE});
-    command.insert(command.end(), launcher.begin(), launcher.end());
-    pid_ = Spawn(command); // env runs Wine in its own process, so this stays the launcher's
+LauncherProcess::LauncherProcess(const std::string& failing) {
+    // env runs Wine in its own process, so this stays the launcher's.
+    pid_ = Spawn({"env", "ACTIVE_DESKTOP_JOURNAL=c:\\active-desktop-journal.txt", "ACTIVE_DESKTOP_FAIL=" + failing,
+                  std::getenv("WINELOADER"), VUROZUD_EXE});
     window_ = WineSession::Get().WaitForWindow(kTitle);
     // Wine maps the X window just after the window turns visible; clicks before that are lost.
     std::this_thread::sleep_for(300ms);
@@ -241,10 +210,6 @@ LauncherProcess::~LauncherProcess() {
         waitpid(pid_, nullptr, 0);
     }
     WineSession::Get().WaitForWindowGone(kTitle); // the next test starts from no launcher at all
-}
-
-void LauncherProcess::ClickClient(const Rect& box) {
-    WineSession::Get().ClickAt(OnScreen(window_.RectOf("client"), box));
 }
 
 bool LauncherProcess::Running() {
@@ -261,8 +226,7 @@ std::optional<int> LauncherProcess::WaitForExit(std::chrono::milliseconds timeou
 
 std::string ReadFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw std::runtime_error("cannot read " + path.string());
+    Require(in.is_open(), "cannot read " + path.string());
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 

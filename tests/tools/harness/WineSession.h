@@ -26,19 +26,20 @@ inline Rect OnScreen(const Rect& client, const Rect& box) {
     return {client.Left + box.Left, client.Top + box.Top, client.Left + box.Right, client.Top + box.Bottom};
 }
 
+// Throws the failure unless the condition holds.
+void Require(bool condition, const std::string& failure);
 // Runs a Linux program to its end and gives back its standard output.
 std::string RunProgram(const std::vector<std::string>& arguments);
 
-// What the probe says: its fields, and for a window its children as "Class rect text".
+// What the probe says, by name; a rectangle ("window", "client", "button") in screen coordinates.
 struct WindowFacts {
     std::map<std::string, std::string> Fields;
-    std::vector<std::string> Children;
 
     std::string operator[](const std::string& key) const { return Fields.contains(key) ? Fields.at(key) : ""; }
-    Rect RectOf(const std::string& key) const; // "window" or "client", screen coordinates
+    Rect RectOf(const std::string& key) const;
     // A message box: the text of its labels, and where its one button is.
-    std::string Message() const;
-    Rect Button() const;
+    std::string Message() const { return (*this)["message"]; }
+    Rect Button() const { return RectOf("button"); }
 };
 
 struct Colour {
@@ -46,14 +47,14 @@ struct Colour {
     bool operator==(const Colour&) const = default;
 };
 
+// The whole display, 1024 x 768 pixels.
 class Screenshot {
 public:
-    explicit Screenshot(const std::string& portablePixmap);
+    explicit Screenshot(std::string rgb);
     Colour At(int x, int y) const;
     int Count(const Rect& area, Colour colour) const; // pixels of this colour in the area
 
 private:
-    int width_ = 0, height_ = 0;
     std::string rgb_;
 };
 
@@ -67,8 +68,8 @@ class WineSession {
 public:
     static WineSession& Get();
 
-    std::filesystem::path InstallFolder() const; // c:\program files\zodoraz
-    std::filesystem::path JournalFile() const;   // where the stand-in Active Desktop writes
+    std::filesystem::path InstallFolder() const { return prefix_ / "drive_c" / "Program Files" / "zodoraz"; }
+    std::filesystem::path JournalFile() const { return prefix_ / "drive_c" / "active-desktop-journal.txt"; }
 
     void Registry(std::vector<std::string> arguments); // Wine's "reg" with these arguments, forced
     // A value under HKEY_CURRENT_USER as that tool shows it: "TYPE BYTES" (hexadecimal, upper case), or "".
@@ -86,17 +87,15 @@ public:
     void MovePointerTo(int x, int y);
     void ClickAt(int x, int y);
     void ClickAt(const Rect& box) { ClickAt((box.Left + box.Right) / 2, (box.Top + box.Bottom) / 2); }
-    void PressKey(const std::string& key);
+    void PressKey(const std::string& key) { RunProgram({"xdotool", "key", key}); }
     PointerShape Pointer();
-    Screenshot TakeScreenshot();
-
-    // Wine's command line for a Windows program: the environment's loader, then the program and its arguments.
-    std::vector<std::string> WineCommand(std::vector<std::string> program) const;
+    Screenshot TakeScreenshot() {
+        return Screenshot(RunProgram({"import", "-window", "root", "-depth", "8", "rgb:-"}));
+    }
 
 private:
     WineSession();
     std::filesystem::path prefix_;
-    std::string loader_; // Wine itself, of the environment's width
 };
 
 // The launcher, started in the session with the journal switched on; killed when this object goes.
@@ -104,14 +103,15 @@ class LauncherProcess {
 public:
     static constexpr const char* kTitle = "       Vurozud Tree Desktop Menu";
 
-    // extraEnvironment: NAME=VALUE pairs for this run (for example ACTIVE_DESKTOP_FAIL).
-    explicit LauncherProcess(const std::vector<std::string>& extraEnvironment = {});
+    // failing: the stand-in's method that fails in this run (ACTIVE_DESKTOP_FAIL), or none.
+    explicit LauncherProcess(const std::string& failing = "");
     ~LauncherProcess();
     LauncherProcess(const LauncherProcess&) = delete;
     LauncherProcess& operator=(const LauncherProcess&) = delete;
 
     const WindowFacts& Window() const { return window_; }
-    void ClickClient(const Rect& box); // the middle of a box in client pixels
+    // Clicks the middle of a box given in client pixels.
+    void ClickClient(const Rect& box) { WineSession::Get().ClickAt(OnScreen(window_.RectOf("client"), box)); }
     // The exit code once the launcher has ended within the time, nothing otherwise.
     std::optional<int> WaitForExit(std::chrono::milliseconds timeout = 10s);
     bool Running();

@@ -2,8 +2,9 @@
 // launcher from outside: "key=value" lines on standard output, exit code 0 when the thing asked about
 // was found.
 //
-//   winprobe window TITLE            the top-level window with this exact title, its children and how many
-//                                    windows have the title (count=0 and exit code 1 when there is none)
+//   winprobe window TITLE            the top-level window with this exact title, how many windows have the
+//                                    title (count=0 and exit code 1 when there is none), and what its
+//                                    children say: a message box's labels joined, and where its button is
 //   winprobe move TITLE X Y W H      moves and sizes it (window rectangle, screen coordinates)
 //   winprobe cancel TITLE            cancels its modes as the system does when a modal window comes up
 //                                    (WM_CANCELMODE), which takes the mouse capture away; captured=1 when
@@ -42,31 +43,34 @@ void PrintRect(const char* name, const RECT& r) {
     std::printf("%s=%ld,%ld,%ld,%ld\n", name, r.left, r.top, r.right, r.bottom);
 }
 
-std::vector<HWND> TopLevelWindows(const char* title) {
-    std::vector<HWND> found;
-    for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, nullptr, title)) != nullptr;)
-        found.push_back(window);
-    return found;
+// The thread a window belongs to: its focus and capture, and the window's process.
+GUITHREADINFO ThreadOf(HWND window, DWORD* pid = nullptr) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, pid), &info);
+    return info;
 }
 
-BOOL CALLBACK PrintChild(HWND child, LPARAM) {
+// A message box's labels make its message; its one button is where a click answers it.
+BOOL CALLBACK AddChild(HWND child, LPARAM message) {
     RECT r;
-    GetWindowRect(child, &r);
-    std::printf("child=%s %ld,%ld,%ld,%ld %s\n", ClassOf(child).c_str(), r.left, r.top, r.right, r.bottom,
-                TextOf(child).c_str());
+    if (ClassOf(child) == "Static")
+        *reinterpret_cast<std::string*>(message) += TextOf(child);
+    else if (ClassOf(child) == "Button" && GetWindowRect(child, &r))
+        PrintRect("button", r);
     return TRUE;
 }
 
 int DescribeWindow(const char* title) {
-    const std::vector<HWND> windows = TopLevelWindows(title);
-    std::printf("count=%u\n", static_cast<unsigned>(windows.size()));
-    if (windows.empty())
+    int count = 0;
+    for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, nullptr, title)) != nullptr;)
+        ++count;
+    std::printf("count=%d\n", count);
+    const HWND window = FindWindowA(nullptr, title);
+    if (window == nullptr)
         return 1;
-    const HWND window = windows.front();
     DWORD pid = 0;
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    GetGUIThreadInfo(GetWindowThreadProcessId(window, &pid), &info);
+    const GUITHREADINFO info = ThreadOf(window, &pid);
     RECT frame, client;
     GetWindowRect(window, &frame);
     GetClientRect(window, &client);
@@ -78,19 +82,9 @@ int DescribeWindow(const char* title) {
                 info.hwndFocus ? TextOf(info.hwndFocus).c_str() : "");
     PrintRect("window", frame);
     PrintRect("client", client);
-    EnumChildWindows(window, PrintChild, 0);
-    return 0;
-}
-
-int CancelModes(const char* title) {
-    const std::vector<HWND> windows = TopLevelWindows(title);
-    if (windows.empty())
-        return 1;
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    GetGUIThreadInfo(GetWindowThreadProcessId(windows.front(), nullptr), &info);
-    std::printf("captured=%d\n", info.hwndCapture == windows.front() ? 1 : 0);
-    SendMessageTimeoutA(windows.front(), WM_CANCELMODE, 0, 0, SMTO_ABORTIFHUNG, 2000, nullptr);
+    std::string message;
+    EnumChildWindows(window, AddChild, reinterpret_cast<LPARAM>(&message));
+    std::printf("message=%s\n", message.c_str());
     return 0;
 }
 
@@ -127,21 +121,21 @@ int DescribeProcess(DWORD pid) {
 
 int main(int argc, char** argv) {
     const std::string command = argc > 1 ? argv[1] : "";
-    int status = 2;
     if (command == "window" && argc == 3)
-        status = DescribeWindow(argv[2]);
-    else if (command == "move" && argc == 7) {
-        const std::vector<HWND> windows = TopLevelWindows(argv[2]);
-        status = !windows.empty() && SetWindowPos(windows.front(), nullptr, std::atoi(argv[3]), std::atoi(argv[4]),
-                                                  std::atoi(argv[5]), std::atoi(argv[6]), SWP_NOZORDER | SWP_NOACTIVATE)
-                     ? 0
-                     : 1;
-    } else if (command == "cancel" && argc == 3)
-        status = CancelModes(argv[2]);
-    else if (command == "process" && argc == 3)
-        status = DescribeProcess(std::strtoul(argv[2], nullptr, 10));
-    else
-        std::fprintf(stderr, "usage: winprobe window TITLE | move TITLE X Y W H | cancel TITLE | process PID\n");
-    std::fflush(stdout);
-    return status;
+        return DescribeWindow(argv[2]);
+    if (command == "process" && argc == 3)
+        return DescribeProcess(std::strtoul(argv[2], nullptr, 10));
+    const HWND window = argc > 2 ? FindWindowA(nullptr, argv[2]) : nullptr;
+    if (command == "move" && argc == 7)
+        return window && SetWindowPos(window, nullptr, std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]),
+                                      std::atoi(argv[6]), SWP_NOZORDER | SWP_NOACTIVATE) ? 0 : 1;
+    if (command == "cancel" && argc == 3) {
+        if (window == nullptr)
+            return 1;
+        std::printf("captured=%d\n", ThreadOf(window).hwndCapture == window ? 1 : 0);
+        SendMessageTimeoutA(window, WM_CANCELMODE, 0, 0, SMTO_ABORTIFHUNG, 2000, nullptr);
+        return 0;
+    }
+    std::fprintf(stderr, "usage: winprobe window TITLE | move TITLE X Y W H | cancel TITLE | process PID\n");
+    return 2;
 }

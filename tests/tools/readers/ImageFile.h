@@ -30,13 +30,11 @@ struct ImageFile {
     std::size_t ImageAt() const { return Dword(18); }
     unsigned BitsPerPixel() const { return Word(ImageAt() + 14); }
     std::size_t PixelsAt() const { return ImageAt() + Dword(ImageAt()) + (4u << BitsPerPixel()); }
-    unsigned Index(int x, int y) const {
+    std::uint32_t Colour(int x, int y) const {
         const unsigned bits = BitsPerPixel(), bit = static_cast<unsigned>(x) * bits;
         const std::size_t row = PixelsAt() + static_cast<std::size_t>(31 - y) * (32 * bits / 8);
-        return Byte(row + bit / 8) >> (8 - bits - bit % 8) & ((1u << bits) - 1);
-    }
-    std::uint32_t Colour(int x, int y) const {
-        return Dword(ImageAt() + Dword(ImageAt()) + 4 * Index(x, y)) & 0xFFFFFF;
+        const unsigned index = Byte(row + bit / 8) >> (8 - bits - bit % 8) & ((1u << bits) - 1);
+        return Dword(ImageAt() + Dword(ImageAt()) + 4 * index) & 0xFFFFFF;
     }
     bool Transparent(int x, int y) const {
         const std::size_t mask = PixelsAt() + 32 * 32 * BitsPerPixel() / 8 + static_cast<std::size_t>(31 - y) * 4;
