@@ -89,7 +89,7 @@ TEST_F(InstructionsWindow, IsOneWindowShownAndHiddenThatKeepsItsPlaceAndDrawsOnl
     // Moved aside, it leaves the launcher usable; Exit ends the program and this window with it.
     Move(0, 0, 380, 180);
     launcher.ClickClient(Pixels(kSupport));
-    session_.ClickAt(session_.WaitForWindow("Menu").Button());
+    session_.ClickAt(session_.WaitForWindow("Menu").RectOf("button"));
     ASSERT_TRUE(session_.WaitForWindowGone("Menu"));
     launcher.ClickClient(Pixels(kExit));
     EXPECT_EQ(launcher.WaitForExit(), 0);

@@ -107,8 +107,8 @@ TEST_P(LauncherWindow, DrawsItsLayoutAtTheDisplaysScaleAndEachCommandAnswersAtIt
 
     launcher.ClickClient(Box(kSupport));
     const WindowFacts box = session_.WaitForWindow("Menu");
-    EXPECT_EQ(box.Message(), "For support go to vurozud.com to contact us with any issues you may have. Thank you.");
-    session_.ClickAt(box.Button());
+    EXPECT_EQ(box["message"], "For support go to vurozud.com to contact us with any issues you may have. Thank you.");
+    session_.ClickAt(box.RectOf("button"));
     ASSERT_TRUE(session_.WaitForWindowGone("Menu"));
     EXPECT_EQ(WaitForJournal().size(), 5u) << "Support touched the wallpaper";
 

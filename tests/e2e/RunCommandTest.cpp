@@ -130,13 +130,13 @@ TEST_P(RunFailure, EndsInTheFatalErrorBoxNamingTheError) {
     launcher.ClickClient(Pixels(fault.Name == std::string("Close") ? kClose : kRun));
     const WindowFacts box = session_.WaitForWindow("Menu");
     EXPECT_EQ(box["pid"], launcher.Window()["pid"]);
-    EXPECT_EQ(box.Message().rfind("Run-time error '" + std::string(fault.ErrorNumber) + "':\\r\\n\\r\\n", 0), 0u)
-        << box.Message();
+    EXPECT_EQ(box["message"].rfind("Run-time error '" + std::string(fault.ErrorNumber) + "':\\r\\n\\r\\n", 0), 0u)
+        << box["message"];
     EXPECT_EQ(WaitForJournal(fault.Journal.size()), fault.Journal);
     EXPECT_EQ(ShellState(), "REG_BINARY " + (fault.Name == std::string("Run") ? kRecord : kEarlierRecord));
     EXPECT_EQ(std::filesystem::exists(Page()), fault.Name == std::string("Run"));
     EXPECT_TRUE(launcher.Running()) << "ended before its error was confirmed";
-    session_.ClickAt(box.Button());
+    session_.ClickAt(box.RectOf("button"));
     EXPECT_EQ(launcher.WaitForExit(), 1);
 }
 

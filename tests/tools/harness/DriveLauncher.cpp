@@ -1,7 +1,8 @@
 // Works the launcher the way scripts/run shows it without a display, through the end-to-end tests' harness:
 // at the given dots per inch it installs the page template, saves pictures of the launcher and of its
 // instructions window, closes the instructions, clicks Run, prints the generated page's size line and the
-// wallpaper calls the stand-in Active Desktop recorded, and ends the launcher with Exit.
+// wallpaper calls the stand-in Active Desktop recorded, and ends the launcher with Exit. The environment is a
+// new one each time (scripts/run), so all it shows comes from this run.
 //
 //   drive_launcher DOTS_PER_INCH TEMPLATE OUT_FOLDER
 //
@@ -33,50 +34,33 @@ void Drive(int dotsPerInch, const std::filesystem::path& pageTemplate, const std
     const auto pixels = [&](const TwipRect& box) { return Pixels(box, dotsPerInch); };
     WineSession& session = WineSession::Get();
     session.SetDotsPerInch(dotsPerInch);
-    const std::filesystem::path page = session.InstallFolder() / "bg2.htm";
     WriteFile(session.InstallFolder() / "bg1.htm", ReadFile(pageTemplate));
-    std::filesystem::remove(page); // what this run shows comes from this run
-    std::filesystem::remove(session.JournalFile());
     std::filesystem::create_directories(outFolder);
 
     LauncherProcess launcher;
-    const Rect client = launcher.Window().RectOf("client");
-    Require(client.Width() == pixels(kLauncherClient).Width() && client.Height() == pixels(kLauncherClient).Height(),
-           "the launcher's client area is " + std::to_string(client.Width()) + " x " +
-               std::to_string(client.Height()) + " pixels, not its size at " + std::to_string(dotsPerInch) + " dpi");
-    SavePicture(client, outFolder / "launcher.png");
-
+    SavePicture(launcher.Window().RectOf("client"), outFolder / "launcher.png");
     launcher.ClickClient(pixels(kInstructions));
     const Rect instructions = session.WaitForWindow(kInstructionsTitle).RectOf("client");
     std::this_thread::sleep_for(500ms); // the display catches up with the new window
     SavePicture(instructions, outFolder / "instructions.png");
-    std::cout << "pictures: " << (outFolder / "launcher.png").string() << " and "
-              << (outFolder / "instructions.png").string() << "\n";
+    std::cout << "pictures of the launcher and its instructions window in " << outFolder.string() << "\n";
     // It opens centred, over the launcher's lines: hide it with its Close button.
     session.ClickAt(OnScreen(instructions, pixels(kInstructionsClose)));
     session.WaitForWindow(kInstructionsTitle, false);
 
     launcher.ClickClient(pixels(kRun));
-    const std::vector<std::string> journal = WaitForJournal();
     std::string calls;
-    for (const std::string& call : journal)
+    for (const std::string& call : WaitForJournal())
         calls += "  " + call + "\n";
     Require(session.Ask({"window", "Menu"})["count"] == "0", "Run failed: the launcher shows an error box\n" + calls);
-    Require(!journal.empty() && journal.back() == "release",
-           "Run did not finish its wallpaper calls within 10 s; recorded:\n" + calls);
+    Require(calls.ends_with("  release\n"), "Run did not finish its wallpaper calls within 10 s; recorded:\n" + calls);
     std::smatch sizeLine;
-    const std::string pageText = ReadFile(page);
-    Require(std::regex_search(pageText, sizeLine, std::regex("width=[0-9.]+ height=[0-9.]+")),
-           page.string() + " has no size line");
-    std::filesystem::copy_file(page, outFolder / "bg2.htm", std::filesystem::copy_options::overwrite_existing);
-    std::cout << "generated page (copied to " << (outFolder / "bg2.htm").string() << "): " << sizeLine.str() << "\n"
-              << "wallpaper calls recorded:\n"
-              << calls;
+    const std::string page = ReadFile(session.InstallFolder() / "bg2.htm");
+    Require(std::regex_search(page, sizeLine, std::regex("width=[0-9.]+ height=[0-9.]+")), "the page has no size line");
+    std::cout << "the generated page's size line: " << sizeLine.str() << "\nwallpaper calls recorded:\n" << calls;
 
     launcher.ClickClient(pixels(kExit));
-    const std::optional<int> status = launcher.WaitForExit();
-    Require(status.has_value(), "the launcher did not end within 10 s of Exit");
-    Require(*status == 0, "the launcher ended with status " + std::to_string(*status) + " after Exit");
+    Require(launcher.WaitForExit() == 0, "the launcher did not end with status 0 within 10 s of Exit");
     std::cout << "Exit: the launcher ended (status 0)\n";
 }
 

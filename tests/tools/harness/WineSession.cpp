@@ -138,11 +138,9 @@ void WineSession::SetWindowsVersion(const std::string& version) {
     Registry({"add", "HKCU\\Software\\Wine\\AppDefaults\\vurozud.exe", "/v", "Version", "/d", version});
 }
 
-// Wine 8 reads the first; earlier versions read the second.
 void WineSession::SetDotsPerInch(int dotsPerInch) {
-    for (const char* key : {"HKCU\\Control Panel\\Desktop",
-                            "HKLM\\System\\CurrentControlSet\\Hardware Profiles\\Current\\Software\\Fonts"})
-        Registry({"add", key, "/v", "LogPixels", "/t", "REG_DWORD", "/d", std::to_string(dotsPerInch)});
+    Registry({"add", "HKCU\\Control Panel\\Desktop", "/v", "LogPixels", "/t", "REG_DWORD", "/d",
+              std::to_string(dotsPerInch)});
 }
 
 WindowFacts WineSession::Ask(std::vector<std::string> question) {

@@ -31,15 +31,13 @@ void Require(bool condition, const std::string& failure);
 // Runs a Linux program to its end and gives back its standard output.
 std::string RunProgram(const std::vector<std::string>& arguments);
 
-// What the probe says, by name; a rectangle ("window", "client", "button") in screen coordinates.
+// What the probe says, by name (a message box's "message" is the text of its labels); a rectangle ("window",
+// "client", a message box's one "button") in screen coordinates.
 struct WindowFacts {
     std::map<std::string, std::string> Fields;
 
     std::string operator[](const std::string& key) const { return Fields.contains(key) ? Fields.at(key) : ""; }
     Rect RectOf(const std::string& key) const;
-    // A message box: the text of its labels, and where its one button is.
-    std::string Message() const { return (*this)["message"]; }
-    Rect Button() const { return RectOf("button"); }
 };
 
 struct Colour {
