@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
+#include <cstdint>
 
 namespace vurozud::test {
 namespace {
@@ -111,27 +111,22 @@ TEST(PageReplacement, WhereTheSystemRefusesTheReplacementThePageIsWrittenInPlace
         FakePageFileSystem clean = Files(setting);
         ASSERT_EQ(Failed(clean), 0u);
         const auto stepOf = [&](const char* name) {
-            return static_cast<std::size_t>(std::find(clean.steps.begin(), clean.steps.end(), name) -
-                                            clean.steps.begin());
+            return std::size_t(std::find(clean.steps.begin(), clean.steps.end(), name) - clean.steps.begin());
         };
-        const struct {
-            const char* Name;
-            std::optional<std::size_t> RefusedStep; // refused with access denied
-            bool ReaderHoldsThePage;
-        } refusals[] = {{"no new file in the folder", stepOf("CreateUniqueFile"), false},
-                        {"no replacing the page", stepOf(setting < 2 ? "Replace" : "Move"), false},
-                        {"a reader holds the page", std::nullopt, true}};
-        for (const auto& refusal : refusals) {
-            if (refusal.ReaderHoldsThePage && setting % 2 == 1)
-                continue; // there is no page to hold
-            SCOPED_TRACE(std::string(refusal.Name) + " in setting " + std::to_string(setting));
+        // A step refused with access denied, or a reader sharing the page for reading and writing only.
+        constexpr std::size_t kReaderHoldsThePage = SIZE_MAX;
+        for (const std::size_t refused :
+             {stepOf("CreateUniqueFile"), stepOf(setting < 2 ? "Replace" : "Move"), kReaderHoldsThePage}) {
+            if (refused == kReaderHoldsThePage && setting % 2 == 1)
+                continue;
+            SCOPED_TRACE("refused step " + std::to_string(refused) + " in setting " + std::to_string(setting));
             const auto refusing = [&] {
                 FakePageFileSystem files = Files(setting);
                 files.failureCode = kErrorAccessDenied;
-                if (refusal.RefusedStep)
-                    files.failingSteps = {*refusal.RefusedStep};
-                if (refusal.ReaderHoldsThePage)
+                if (refused == kReaderHoldsThePage)
                     files.heldByReader = {kPage};
+                else
+                    files.failingSteps = {refused};
                 return files;
             };
             FakePageFileSystem files = refusing();

@@ -71,12 +71,10 @@ TEST_CASE(ThePageTakesThePreviousPagesPlaceUnlessTheSystemRefuses) {
     const std::string page = (kFolder / "bg2.htm").string();
     const struct {
         std::string What;
-        std::uint32_t Error, OrError;
-        DWORD HeldSharing;
-    } cases[] = {{"", 0, 0, 0},
-                 {"no template", ERROR_FILE_NOT_FOUND, 0, 0},
-                 {"read-only page", ERROR_ACCESS_DENIED, 0, 0},
-                 {"page held by a reader sharing nothing", ERROR_ACCESS_DENIED, ERROR_SHARING_VIOLATION, 0},
+        std::uint32_t Error = 0, OrError = 0;
+        DWORD HeldSharing = 0;
+    } cases[] = {{""}, {"no template", ERROR_FILE_NOT_FOUND}, {"read-only page", ERROR_ACCESS_DENIED},
+                 {"page held by a reader sharing nothing", ERROR_ACCESS_DENIED, ERROR_SHARING_VIOLATION},
                  {"page held by a reader sharing reading and writing", 0, 0, FILE_SHARE_READ | FILE_SHARE_WRITE}};
     WithoutOneStepReplace windows95Family;
     for (PageFileSystem* files : {&SystemPageFiles(), static_cast<PageFileSystem*>(&windows95Family)})
