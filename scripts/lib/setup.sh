@@ -5,11 +5,12 @@
 readonly REQUIRED_PACKAGES=(
     cmake make g++ googletest                           # host build and unit tests
     g++-mingw-w64-i686-win32 binutils-mingw-w64-i686     # the 32-bit Windows program
-    wine wine32:i386                                     # running it
+    g++-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64 # its 64-bit build, for hosts without 32-bit support
+    wine wine32:i386 wine64                              # running them
     xvfb xauth xdotool x11-utils imagemagick             # virtual display, real clicks, screenshots
     libxfixes-dev                                        # the pointer's shape as the display shows it
     fonts-wine fonts-liberation                          # the typefaces the layout was made for
-    time sed coreutils                                   # benchmark yardsticks
+    sed coreutils                                        # the scripts' own tools
 )
 
 missing_packages() {
