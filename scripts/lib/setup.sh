@@ -1,6 +1,6 @@
 # Installs what building, running and testing the launcher needs, from Debian's packages.
 # Idempotent: when everything is present it asks dpkg only and returns at once.
-# Sourced by the scripts in scripts/.
+# Sourced by the scripts in scripts/ and by tests/tools/wine-env; also holds the helpers they share.
 
 readonly REQUIRED_PACKAGES=(
     cmake make g++ googletest                           # host build and unit tests
@@ -35,17 +35,25 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
+# quietly COMMAND...: runs a command with its output kept aside; when it fails, shows the command and
+# what it printed. The output goes to a file, not a pipe: services Wine starts on the way keep it open.
+quietly() {
+    local log status=0
+    log=$(mktemp)
+    "$@" </dev/null >"$log" 2>&1 || status=$?
+    if [ "$status" -ne 0 ]; then
+        echo "failed (exit status $status): $*" >&2
+        sed 's/^/    /' "$log" >&2
+    fi
+    rm -f "$log"
+    return "$status"
+}
+
 # build_preset PRESET [TARGET...]: configures and builds one CMake preset (only the targets, when given),
 # quietly unless something goes wrong.
 build_preset() {
-    local preset=$1 log
+    local preset=$1
     shift
-    log=$(mktemp)
-    if ! { cmake --preset "$preset" &&
-           cmake --build --preset "$preset" --parallel "$(nproc)" ${1:+--target "$@"}; } >"$log" 2>&1; then
-        cat "$log" >&2
-        rm -f "$log"
-        return 1
-    fi
-    rm -f "$log"
+    quietly cmake --preset "$preset" &&
+        quietly cmake --build --preset "$preset" --parallel "$(nproc)" ${1:+--target "$@"}
 }

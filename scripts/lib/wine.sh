@@ -1,7 +1,7 @@
 # Chooses how Windows programs run here, and prepares a Wine prefix the way the launcher is meant to be
 # seen: the bitmap and TrueType faces its layout names, the standard Windows colour scheme, no font
-# smoothing, and (optionally) the stand-in Active Desktop object. Sourced by scripts/run, scripts/test
-# and tests/tools/wine-env.
+# smoothing, and (optionally) the stand-in Active Desktop object. Sourced after scripts/lib/setup.sh by
+# scripts/run, scripts/test, scripts/bench and tests/tools/wine-env.
 #
 # Two ways to run them, each with the Windows build of the same name:
 #   win32  the shipped 32-bit program under 32-bit Wine: where the host runs 32-bit programs;
@@ -41,20 +41,6 @@ use_wine_build() {
     *) echo "unknown Windows build: $1 (win32 or win64)" >&2; return 1 ;;
     esac
     export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-}
-
-# quietly COMMAND...: runs a command with its output kept aside; when it fails, shows the command and
-# what it printed. The output goes to a file, not a pipe: services Wine starts on the way keep it open.
-quietly() {
-    local log status=0
-    log=$(mktemp)
-    "$@" </dev/null >"$log" 2>&1 || status=$?
-    if [ "$status" -ne 0 ]; then
-        echo "failed (exit status $status): $*" >&2
-        sed 's/^/    /' "$log" >&2
-    fi
-    rm -f "$log"
-    return "$status"
 }
 
 # wine_quietly ARGUMENTS...: runs a Windows program under Wine, quietly.
