@@ -5,8 +5,9 @@
 namespace vurozud {
 
 float ScreenTwips(int pixels, int dotsPerInch) {
-    const float twipsPerPixel = static_cast<float>(kTwipsPerInch) / static_cast<float>(dotsPerInch);
-    return static_cast<float>(pixels) * twipsPerPixel;
+    const float twipsPerPixel =
+        InSinglePrecision(static_cast<float>(kTwipsPerInch) / static_cast<float>(dotsPerInch));
+    return InSinglePrecision(static_cast<float>(pixels) * twipsPerPixel);
 }
 
 std::u16string ShortestDecimalText(float value, std::u16string_view decimalSeparator) {

@@ -55,7 +55,7 @@ int RunLauncher(HINSTANCE instance, int showCommand) {
 // The linker starts the program here: the entry point's name in a windowed program.
 extern "C" [[noreturn]] void WinMainCRTStartup() {
     // The floating-point unit as the C runtime leaves it for the program: 64-bit precision, rounding to
-    // nearest, every exception masked. The page's size texts are computed there.
+    // nearest, every exception masked. (The page's size rounds each step to single precision itself.)
     __asm__ volatile("fninit");
     RunStaticConstructors();
     ExitProcess(static_cast<UINT>(RunLauncher(reinterpret_cast<HINSTANCE>(&__ImageBase), ShowCommand())));

@@ -10,8 +10,36 @@
 #include <random>
 #include <vector>
 
+#if defined(__i386__) && !defined(__SSE_MATH__)
+#include <fpu_control.h>
+#define VUROZUD_X87_MATH 1
+#endif
+
 namespace vurozud::test {
 namespace {
+
+// Runs the check at each precision the x87 may be set to (24, 53 and 64 bits), where floats are computed
+// on the x87; once elsewhere.
+template <typename Check>
+void AtEveryPrecisionOfTheUnit(Check check) {
+#ifdef VUROZUD_X87_MATH
+    fpu_control_t original;
+    _FPU_GETCW(original);
+    const struct {
+        int Bits;
+        fpu_control_t Control;
+    } precisions[] = {{24, _FPU_SINGLE}, {53, _FPU_DOUBLE}, {64, _FPU_EXTENDED}};
+    for (const auto& precision : precisions) {
+        fpu_control_t word = (original & ~_FPU_EXTENDED) | precision.Control;
+        _FPU_SETCW(word);
+        SCOPED_TRACE("the x87 set to " + std::to_string(precision.Bits) + "-bit precision");
+        check();
+    }
+    _FPU_SETCW(original);
+#else
+    check();
+#endif
+}
 
 TEST(ScreenSize, IsTheTwipsOverFifteenAsTheShortestTextThatReadsBack) {
     const struct {
@@ -20,10 +48,15 @@ TEST(ScreenSize, IsTheTwipsOverFifteenAsTheShortestTextThatReadsBack) {
     } cases[] = {
         {1024, 96, u"1024"}, {1280, 96, u"1280"}, {768, 96, u"768"},
         {1024, 120, u"819.2"}, {768, 120, u"614.4"}, {1024, 144, u"682.6667"},
+        // Scales whose twips per pixel a float holds inexactly: every step rounded to single precision
+        // (rounded once, at the end, they would read 737.28, 585.1429 and 438.85715).
+        {768, 100, u"737.27997"}, {1024, 168, u"585.1428"}, {768, 168, u"438.85712"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(ShortestDecimalText(PagePixels(ScreenTwips(c.Pixels, c.DotsPerInch)), u"."), c.Text)
-            << c.Pixels << " at " << c.DotsPerInch;
+    AtEveryPrecisionOfTheUnit([&] {
+        for (const auto& c : cases)
+            EXPECT_EQ(ShortestDecimalText(PagePixels(ScreenTwips(c.Pixels, c.DotsPerInch)), u"."), c.Text)
+                << c.Pixels << " at " << c.DotsPerInch;
+    });
 }
 
 // What the comparison with the standard library below leaves out: zero, a sign and the user's separator.
