@@ -7,6 +7,7 @@ readonly REQUIRED_PACKAGES=(
     g++-mingw-w64-i686-win32 binutils-mingw-w64-i686     # the 32-bit Windows program
     g++-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64 # its 64-bit build, for hosts without 32-bit support
     wine wine32:i386 wine64                              # running them
+    g++-i686-linux-gnu qemu-user-static                  # the core as 32-bit x86 code, and running it anywhere
     xvfb xauth xdotool x11-utils imagemagick             # virtual display, real clicks, screenshots
     libxfixes-dev                                        # the pointer's shape as the display shows it
     fonts-wine fonts-liberation                          # the typefaces the layout was made for
@@ -57,3 +58,4 @@ build_preset() {
     quietly cmake --preset "$preset" &&
         quietly cmake --build --preset "$preset" --parallel "$(nproc)" ${1:+--target "$@"}
 }
+
