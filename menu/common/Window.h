@@ -33,11 +33,12 @@ public:
 protected:
     // Registers the class on first use. It has no background brush unless one is given.
     static void RegisterWindowClass(HINSTANCE instance, const char* className, HBRUSH background = nullptr,
-                                    HICON icon = nullptr) {
+                                    HICON icon = nullptr, UINT style = 0) {
         WNDCLASSA existing;
         if (GetClassInfoA(instance, className, &existing))
             return;
         WNDCLASSA windowClass{};
+        windowClass.style = style;
         windowClass.lpfnWndProc = &Window::Route;
         windowClass.hInstance = instance;
         windowClass.hIcon = icon;
