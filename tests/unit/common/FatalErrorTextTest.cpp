@@ -2,8 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <new>
+#include <utility>
+
 namespace vurozud::test {
 namespace {
+
+// Set, it makes the next allocation of this test program fail, as the heap does when it runs out.
+bool refuseAllocation = false;
 
 TEST(FatalErrorText, NamesTheNumberInItsKindsFormAndTheDescriptionWithoutTrailingBreaks) {
     const struct {
@@ -22,8 +29,25 @@ TEST(FatalErrorText, NamesTheNumberInItsKindsFormAndTheDescriptionWithoutTrailin
         {FailureCodeKind::Win32Error, 123456, "", "Run-time error '123456':\r\n\r\nUnknown error"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(FatalErrorText(c.Kind, c.Code, c.Description), c.Text);
+        EXPECT_EQ(FatalErrorText(c.Kind, c.Code, c.Description).View(), c.Text);
+}
+
+// The box that says memory has run out: its text is made while the heap refuses.
+TEST(FatalErrorText, IsMadeWithoutAllocating) {
+    refuseAllocation = true;
+    const FatalErrorText text(FailureCodeKind::Hresult, kHresultOutOfMemory,
+                              "Not enough storage is available to complete this operation.\r\n");
+    refuseAllocation = false;
+    EXPECT_EQ(text.View(),
+              "Run-time error '-2147024882 (8007000E)':\r\n\r\nNot enough storage is available to complete this operation.");
 }
 
 } // namespace
 } // namespace vurozud::test
+
+void* operator new(std::size_t size) {
+    void* memory = std::exchange(vurozud::test::refuseAllocation, false) ? nullptr : std::malloc(size ? size : 1);
+    return memory ? memory : throw std::bad_alloc();
+}
+void operator delete(void* memory) noexcept { std::free(memory); }
+void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
