@@ -9,10 +9,10 @@
 namespace vurozud::test {
 namespace {
 
-// Set, it makes the next allocation of this test program fail, as the heap does when it runs out.
-bool refuseAllocation = false;
+bool refuseAllocation = false; // set, the next allocation fails, as it does when the heap has run out
 
-TEST(FatalErrorText, NamesTheNumberInItsKindsFormAndTheDescriptionWithoutTrailingBreaks) {
+// Every text is made while the heap refuses: the box must be able to say that memory has run out.
+TEST(FatalErrorText, NamesTheNumberInItsKindsFormAndTheDescriptionWithoutTrailingBreaksWithoutAllocating) {
     const struct {
         FailureCodeKind Kind;
         std::uint32_t Code;
@@ -25,21 +25,17 @@ TEST(FatalErrorText, NamesTheNumberInItsKindsFormAndTheDescriptionWithoutTrailin
         {FailureCodeKind::Hresult, 0x80004005, "Unspecified error\r\n \r\n",
          "Run-time error '-2147467259 (80004005)':\r\n\r\nUnspecified error"},
         {FailureCodeKind::Hresult, 1, "y", "Run-time error '1 (00000001)':\r\n\r\ny"},
+        {FailureCodeKind::Hresult, kHresultOutOfMemory, "Not enough storage is available to complete this operation.",
+         "Run-time error '-2147024882 (8007000E)':\r\n\r\nNot enough storage is available to complete this operation."},
         {FailureCodeKind::Win32Error, 7, "\r\n", "Run-time error '7':\r\n\r\nUnknown error"},
         {FailureCodeKind::Win32Error, 123456, "", "Run-time error '123456':\r\n\r\nUnknown error"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(FatalErrorText(c.Kind, c.Code, c.Description).View(), c.Text);
-}
-
-// The box that says memory has run out: its text is made while the heap refuses.
-TEST(FatalErrorText, IsMadeWithoutAllocating) {
-    refuseAllocation = true;
-    const FatalErrorText text(FailureCodeKind::Hresult, kHresultOutOfMemory,
-                              "Not enough storage is available to complete this operation.\r\n");
-    refuseAllocation = false;
-    EXPECT_EQ(text.View(),
-              "Run-time error '-2147024882 (8007000E)':\r\n\r\nNot enough storage is available to complete this operation.");
+    for (const auto& c : cases) {
+        refuseAllocation = true;
+        const FatalErrorText text(c.Kind, c.Code, c.Description);
+        refuseAllocation = false;
+        EXPECT_EQ(text.View(), c.Text);
+    }
 }
 
 } // namespace
