@@ -1,8 +1,8 @@
 #pragma once
 // The launcher's preview picture: a borderless child window that shows a bitmap at its natural
 // size. It is the only control of the launcher that takes the keyboard focus. What painting needs,
-// the picture selected into a memory device context, is made once with the window, so a paint makes
-// nothing and nothing on it can fail.
+// the picture selected into a memory device context, is made once with the window: a paint makes
+// nothing, and one the system refuses only leaves the box unpainted until the next.
 
 #include "Twips.h"
 #include "UniqueHandle.h"
