@@ -7,32 +7,32 @@
 
 #include <windows.h>
 
-#include <string>
+#include <string_view>
 
 namespace vurozud {
 namespace {
 
 constexpr UINT kFatalErrorExitStatus = 1;
 
-std::string SystemDescription(FailureCodeKind kind, std::uint32_t code) {
+// The system's description of the code, written by the system into the given storage; empty where it has
+// none. Nothing on the way to the box allocates, so an exhausted heap ends in its box like any other failure.
+std::string_view SystemDescription(FailureCodeKind kind, std::uint32_t code,
+                                   char (&storage)[FatalErrorText::kLongestDescription]) {
     // A COM result that wraps a system error code is described by that code's text.
     if (kind == FailureCodeKind::Hresult && HRESULT_FACILITY(code) == FACILITY_WIN32)
         code = HRESULT_CODE(code);
-    char* buffer = nullptr;
-    const DWORD length =
-        FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                       nullptr, code, 0, reinterpret_cast<char*>(&buffer), 0, nullptr);
-    std::string description(buffer ? buffer : "", length);
-    LocalFree(buffer);
-    return description;
+    const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code,
+                                        0, storage, sizeof storage, nullptr);
+    return {storage, length};
 }
 
 } // namespace
 
 void EndWithFatalError(const Failure& failure) {
-    const std::string text =
-        FatalErrorText(failure.Kind(), failure.Code(), SystemDescription(failure.Kind(), failure.Code()));
-    MessageBoxA(nullptr, text.c_str(), kApplicationTitle, MB_OK | MB_ICONERROR | MB_TASKMODAL);
+    char description[FatalErrorText::kLongestDescription];
+    const FatalErrorText text(failure.Kind(), failure.Code(),
+                              SystemDescription(failure.Kind(), failure.Code(), description));
+    MessageBoxA(nullptr, text.View().data(), kApplicationTitle, MB_OK | MB_ICONERROR | MB_TASKMODAL);
     // One exit status for every fatal error: an error code's low byte can be zero, and some
     // parents see no more of the status than that byte.
     ExitProcess(kFatalErrorExitStatus);

@@ -12,6 +12,8 @@
 
 namespace {
 
+// Nothing on the way to the box allocates (its text is made in storage of its own), so a heap that refuses
+// here ends in the box, not in another refusal.
 [[noreturn]] void EndOutOfMemory() {
     vurozud::EndWithFatalError(vurozud::Failure::Hresult(vurozud::kHresultOutOfMemory, "allocation"));
 }

@@ -25,7 +25,9 @@ inline RECT ToRect(const PixelRect& box) { return {box.Left, box.Top, box.Right,
 RECT CentredFrame(PixelSize client, DWORD style, DWORD exStyle);
 
 // Derived provides OnMessage(message, wParam, lParam) for everything but painting, and
-// PaintContent(HDC), which draws the window's content between BeginPaint and EndPaint.
+// PaintContent(HDC), which draws the window's content between BeginPaint and EndPaint, or into the
+// device context a WM_PRINTCLIENT gives. Painting ends nothing: what it needs is made with the
+// window, and a drawing call the system refuses leaves the window unpainted until its next paint.
 template <typename Derived> class Window {
 public:
     HWND Handle() const { return window_; }
@@ -33,11 +35,12 @@ public:
 protected:
     // Registers the class on first use. It has no background brush unless one is given.
     static void RegisterWindowClass(HINSTANCE instance, const char* className, HBRUSH background = nullptr,
-                                    HICON icon = nullptr) {
+                                    HICON icon = nullptr, UINT style = 0) {
         WNDCLASSA existing;
         if (GetClassInfoA(instance, className, &existing))
             return;
         WNDCLASSA windowClass{};
+        windowClass.style = style;
         windowClass.lpfnWndProc = &Window::Route;
         windowClass.hInstance = instance;
         windowClass.hIcon = icon;
@@ -86,6 +89,10 @@ private:
         // A failure inside never comes back here: it ends the program where it is found.
         if (message == WM_PAINT) {
             self->Paint();
+            return 0;
+        }
+        if (message == WM_PRINTCLIENT) {
+            static_cast<const Derived&>(*self).PaintContent(reinterpret_cast<HDC>(wParam));
             return 0;
         }
         return self->OnMessage(message, wParam, lParam);

@@ -48,7 +48,8 @@ frmMain::frmMain(HINSTANCE instance)
       pointingHand_(CheckWin32(LoadCursorA(instance, MAKEINTRESOURCEA(IDC_POINTING_HAND)), "LoadCursorA")) {
     Load();
     HICON icon = CheckWin32(LoadIconA(instance, MAKEINTRESOURCEA(IDI_TREE)), "LoadIconA");
-    RegisterWindowClass(instance, kClassName, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)), icon);
+    // Double-clicks are told apart, so that the second press of one is not taken for another click.
+    RegisterWindowClass(instance, kClassName, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)), icon, CS_DBLCLKS);
     Create(kExStyle, kClassName, kLauncherTitle, kStyle,
            CentredFrame(ToPixels(kLauncherClientSize, scale_), kStyle, kExStyle), nullptr, instance);
     Picture1 = std::make_unique<PictureBox>(Handle(), instance, ToPixels(kPicture1, scale_), IDB_PREVIEW);
@@ -90,6 +91,8 @@ LRESULT frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_LBUTTONUP:
         OnMouseUp(PointOf(lParam));
+        return 0;
+    case WM_LBUTTONDBLCLK: // the second press of a double-click: its first click has run the command once
         return 0;
     case WM_CAPTURECHANGED: // taken away mid-press (WM_CANCELMODE releases it too): the press is void
         pressedCommand_.reset();

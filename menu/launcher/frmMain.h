@@ -1,7 +1,7 @@
 #pragma once
 // The launcher window: the preview picture and the five command lines. Creating it runs the load
 // step, which records the facts the Run command needs later: the Windows edition and the screen
-// size. Each click on a command line runs one command to completion.
+// size. Each click on a command line runs one command to completion; a double-click runs it once.
 
 #include "LauncherLayout.h"
 #include "PictureBox.h"

@@ -84,6 +84,18 @@ INSTANTIATE_TEST_SUITE_P(Editions, RunCommand,
                                            Edition{"win7", 0, 0, "keyboard"}),
                          [](const auto& info) { return std::string(info.param.Version); });
 
+// A double-click on a command line is a click and then a double-click, which does nothing: the command runs once.
+// The Exit click comes after it, so the launcher has done whatever the second press set off by the time it ends.
+TEST_F(Launcher, ADoubleClickRunsTheCommandOnce) {
+    LauncherProcess launcher;
+    const Rect run = OnScreen(launcher.Window().RectOf("client"), Pixels(kRun));
+    session_.MovePointerTo((run.Left + run.Right) / 2, (run.Top + run.Bottom) / 2);
+    RunProgram({"xdotool", "click", "--repeat", "2", "1"});
+    launcher.ClickClient(Pixels(kExit));
+    EXPECT_EQ(launcher.WaitForExit(), 0);
+    EXPECT_EQ(WaitForJournal(), Wallpaper(kPage));
+}
+
 // A short guard against leaks (scripts/bench has the long soak): twenty more Runs in one launcher leave its rows
 // in the system's handle table and its descriptors where the first Run left them.
 using Leaks = Launcher;
@@ -91,9 +103,11 @@ using Leaks = Launcher;
 TEST_F(Leaks, RunsLeaveNoHandleBehind) {
     session_.SetWindowsVersion("win98");
     LauncherProcess launcher;
+    int shift = 0; // each Run's click 10 pixels beside the last: two quick clicks in one place are a double-click
     const auto run = [&] {
         std::filesystem::remove(session_.JournalFile());
-        launcher.ClickClient(Pixels(kRun));
+        const Rect box = Pixels(kRun);
+        launcher.ClickClient({box.Left + (shift ^= 10), box.Top, box.Right + shift, box.Bottom});
         return WaitForJournal(5).size();
     };
     const auto handles = [&] {

@@ -1,4 +1,14 @@
 #include "Check.h"
+#include "Failure.h"
+
+#include <windows.h>
+
+// A failure that would end the program in the fatal error box ends this run at once, naming the failed call:
+// the box would wait for a click that never comes.
+void vurozud::EndWithFatalError(const Failure& failure) {
+    std::printf("fatal error: %s\n", failure.Operation());
+    ExitProcess(3);
+}
 
 int main() {
     using namespace vurozud::test;

@@ -2,10 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <new>
+#include <utility>
+
 namespace vurozud::test {
 namespace {
 
-TEST(FatalErrorText, NamesTheNumberInItsKindsFormAndTheDescriptionWithoutTrailingBreaks) {
+bool refuseAllocation = false; // set, the next allocation fails, as it does when the heap has run out
+
+// Every text is made while the heap refuses: the box must be able to say that memory has run out.
+TEST(FatalErrorText, NamesTheNumberInItsKindsFormAndTheDescriptionWithoutTrailingBreaksWithoutAllocating) {
     const struct {
         FailureCodeKind Kind;
         std::uint32_t Code;
@@ -18,12 +25,25 @@ TEST(FatalErrorText, NamesTheNumberInItsKindsFormAndTheDescriptionWithoutTrailin
         {FailureCodeKind::Hresult, 0x80004005, "Unspecified error\r\n \r\n",
          "Run-time error '-2147467259 (80004005)':\r\n\r\nUnspecified error"},
         {FailureCodeKind::Hresult, 1, "y", "Run-time error '1 (00000001)':\r\n\r\ny"},
+        {FailureCodeKind::Hresult, kHresultOutOfMemory, "Not enough storage is available to complete this operation.",
+         "Run-time error '-2147024882 (8007000E)':\r\n\r\nNot enough storage is available to complete this operation."},
         {FailureCodeKind::Win32Error, 7, "\r\n", "Run-time error '7':\r\n\r\nUnknown error"},
         {FailureCodeKind::Win32Error, 123456, "", "Run-time error '123456':\r\n\r\nUnknown error"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(FatalErrorText(c.Kind, c.Code, c.Description), c.Text);
+    for (const auto& c : cases) {
+        refuseAllocation = true;
+        const FatalErrorText text(c.Kind, c.Code, c.Description);
+        refuseAllocation = false;
+        EXPECT_EQ(text.View(), c.Text);
+    }
 }
 
 } // namespace
 } // namespace vurozud::test
+
+void* operator new(std::size_t size) {
+    void* memory = std::exchange(vurozud::test::refuseAllocation, false) ? nullptr : std::malloc(size ? size : 1);
+    return memory ? memory : throw std::bad_alloc();
+}
+void operator delete(void* memory) noexcept { std::free(memory); }
+void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
