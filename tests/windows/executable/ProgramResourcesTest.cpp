@@ -1,19 +1,27 @@
-// The version record of the program's executable, read the way Explorer's properties page reads it: the U.S.
-// English block, which the translation table points readers at.
+// The program file's resources as Explorer reads them: the version record's U.S. English block, which the
+// translation table points readers at, and the first icon group, the file's icon.
 
 #include "Check.h"
 
 #include <windows.h>
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 #include <vector>
 
 namespace vurozud::test {
 namespace {
 
-TEST_CASE(TheUsEnglishBlockNamesTheProductAndItsVersion) {
-    std::string path = "Z:" VUROZUD_EXE; // the host's file system is drive Z
+// The program file's path under Wine: the host's file system is drive Z.
+std::string ProgramPath() {
+    std::string path = "Z:" VUROZUD_EXE;
     std::replace(path.begin(), path.end(), '/', '\\');
+    return path;
+}
+
+TEST_CASE(TheUsEnglishBlockNamesTheProductAndItsVersion) {
+    const std::string path = ProgramPath();
     DWORD ignored = 0;
     std::vector<char> record(GetFileVersionInfoSizeA(path.c_str(), &ignored) + 1);
     GetFileVersionInfoA(path.c_str(), 0, static_cast<DWORD>(record.size() - 1), record.data());
@@ -30,6 +38,33 @@ TEST_CASE(TheUsEnglishBlockNamesTheProductAndItsVersion) {
         const char* text = query(std::string("\\StringFileInfo\\040904B0\\") + name);
         CHECK_EQ(std::string(text ? text : ""), value);
     }
+}
+
+BOOL CALLBACK KeepFirst(HMODULE, LPCSTR, LPSTR name, LONG_PTR first) {
+    *reinterpret_cast<LPSTR*>(first) = name;
+    return FALSE;
+}
+
+// The group holds one image, described as the icon file describes it, and that image is the file's, byte for byte.
+TEST_CASE(TheFirstIconGroupIsTheIconFile) {
+    const HMODULE program = LoadLibraryExA(ProgramPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    const auto resource = [&](LPCSTR name, LPCSTR type) {
+        const HRSRC found = FindResourceA(program, name, type);
+        const char* bytes = found ? static_cast<const char*>(LockResource(LoadResource(program, found))) : nullptr;
+        return bytes ? std::string(bytes, SizeofResource(program, found)) : std::string();
+    };
+    LPSTR first = nullptr; // a number (the first name would not outlive the enumeration)
+    EnumResourceNamesA(program, RT_GROUP_ICON, KeepFirst, reinterpret_cast<LONG_PTR>(&first));
+    const std::string group = resource(first, RT_GROUP_ICON);
+    std::ifstream in("Z:" TREE_ICO, std::ios::binary);
+    const std::string file{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    CHECK(IS_INTRESOURCE(first) && group.size() == 6 + 14 && file.size() > 22);
+    if (group.size() != 6 + 14 || file.size() <= 22)
+        return; // one image each, or nothing to compare
+    CHECK(group.substr(0, 18) == file.substr(0, 18)); // the header and the image's size, colours and length
+    const auto id = static_cast<unsigned char>(group[18]) | static_cast<unsigned char>(group[19]) << 8;
+    const auto offset = *reinterpret_cast<const DWORD*>(file.data() + 18);
+    CHECK(resource(MAKEINTRESOURCEA(id), RT_ICON) == file.substr(offset));
 }
 
 } // namespace
