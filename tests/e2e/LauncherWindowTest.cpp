@@ -40,16 +40,17 @@ protected:
     void ExpectTextsAsTheSystemDrawsThem(const Screenshot& shot, const Rect& client, std::span<const DrawnText> texts) {
         for (const DrawnText& text : texts) {
             const Rect box = Box(text.Box);
-            const std::string drawn = session_.Ask({"text", text.Face, text.Points, std::to_string(text.Weight),
-                                                    text.Alignment, std::to_string(box.Width()),
+            const TextStyle& style = text.Style;
+            const std::string drawn = session_.Ask({"text", style.Face, style.Points, std::to_string(style.Weight),
+                                                    style.Alignment, std::to_string(box.Width()),
                                                     std::to_string(box.Height()), text.Text})["pixels"];
             ASSERT_EQ(drawn.size(), std::size_t(box.Width() * box.Height())) << text.Text;
-            const int inset = std::string(text.Alignment) == "button" ? 3 : 0;
+            const int inset = std::string(style.Alignment) == "button" ? 3 : 0;
             int differ = 0;
             for (int y = inset; y < box.Height() - inset; ++y)
                 for (int x = inset; x < box.Width() - inset; ++x)
                     differ += !(shot.At(client.Left + box.Left + x, client.Top + box.Top + y) ==
-                                (drawn[y * box.Width() + x] == '#' ? text.Ink : text.Paper));
+                                (drawn[y * box.Width() + x] == '#' ? style.Ink : style.Paper));
             EXPECT_EQ(differ, 0) << "pixels differ in \"" << text.Text << "\"";
         }
     }

@@ -77,28 +77,7 @@ BOOL CALLBACK AddChild(HWND child, LPARAM children) {
     return TRUE;
 }
 
-// Draws into a white top-down memory bitmap and prints it, one character a pixel: "#" black, "." white.
-template <typename Draw> void PrintDrawing(int width, int height, Draw draw) {
-    BITMAPINFO format{};
-    format.bmiHeader = {sizeof format.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    const HDC dc = CreateCompatibleDC(nullptr);
-    const HBITMAP bitmap = CreateDIBSection(dc, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
-    const HGDIOBJ old = SelectObject(dc, bitmap);
-    PatBlt(dc, 0, 0, width, height, WHITENESS);
-    draw(dc);
-    GdiFlush();
-    std::string pixels;
-    for (int i = 0; i < width * height; ++i) {
-        const DWORD pixel = static_cast<const DWORD*>(bits)[i] & 0xFFFFFF;
-        pixels += pixel == 0 ? '#' : pixel == 0xFFFFFF ? '.' : '?';
-    }
-    std::printf("pixels=%s\n", pixels.c_str());
-    SelectObject(dc, old);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
-}
-
+// The text drawn in black into a white memory bitmap, printed a character a pixel: "#" black, "." white.
 int DrawText(const char* face, double points, int weight, const std::string& alignment, int width, int height,
              const char* text) {
     const HDC screen = GetDC(nullptr);
@@ -106,17 +85,31 @@ int DrawText(const char* face, double points, int weight, const std::string& ali
     ReleaseDC(nullptr, screen);
     const HFONT font = CreateFontA(-pixels, 0, 0, 0, weight, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
                                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face);
-    const UINT format = alignment == "left"     ? DT_LEFT | DT_WORDBREAK
-                        : alignment == "centre" ? DT_CENTER | DT_WORDBREAK
-                                                : DT_CENTER | DT_VCENTER | DT_SINGLELINE;
-    PrintDrawing(width, height, [&](HDC dc) {
-        const HGDIOBJ old = SelectObject(dc, font);
-        SetBkMode(dc, TRANSPARENT);
-        RECT box{0, 0, width, height};
-        DrawTextA(dc, text, -1, &box, format | DT_NOPREFIX);
-        SelectObject(dc, old);
-    });
+    BITMAPINFO format{};
+    format.bmiHeader = {sizeof format.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}; // top-down
+    void* bits = nullptr;
+    const HDC dc = CreateCompatibleDC(nullptr);
+    const HBITMAP bitmap = CreateDIBSection(dc, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const HGDIOBJ oldBitmap = SelectObject(dc, bitmap), oldFont = SelectObject(dc, font);
+    PatBlt(dc, 0, 0, width, height, WHITENESS);
+    SetBkMode(dc, TRANSPARENT);
+    RECT box{0, 0, width, height};
+    DrawTextA(dc, text, -1, &box,
+              DT_NOPREFIX | (alignment == "left"     ? DT_LEFT | DT_WORDBREAK
+                             : alignment == "centre" ? DT_CENTER | DT_WORDBREAK
+                                                     : DT_CENTER | DT_VCENTER | DT_SINGLELINE));
+    GdiFlush();
+    std::string drawn;
+    for (int i = 0; i < width * height; ++i) {
+        const DWORD pixel = static_cast<const DWORD*>(bits)[i] & 0xFFFFFF;
+        drawn += pixel == 0 ? '#' : pixel == 0xFFFFFF ? '.' : '?';
+    }
+    std::printf("pixels=%s\n", drawn.c_str());
+    SelectObject(dc, oldFont);
+    SelectObject(dc, oldBitmap);
+    DeleteObject(bitmap);
     DeleteObject(font);
+    DeleteDC(dc);
     return 0;
 }
 

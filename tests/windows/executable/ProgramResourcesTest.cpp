@@ -13,15 +13,9 @@
 namespace vurozud::test {
 namespace {
 
-// The program file's path under Wine: the host's file system is drive Z.
-std::string ProgramPath() {
-    std::string path = "Z:" VUROZUD_EXE;
-    std::replace(path.begin(), path.end(), '/', '\\');
-    return path;
-}
-
 TEST_CASE(TheUsEnglishBlockNamesTheProductAndItsVersion) {
-    const std::string path = ProgramPath();
+    std::string path = "Z:" VUROZUD_EXE; // the host's file system is drive Z
+    std::replace(path.begin(), path.end(), '/', '\\');
     DWORD ignored = 0;
     std::vector<char> record(GetFileVersionInfoSizeA(path.c_str(), &ignored) + 1);
     GetFileVersionInfoA(path.c_str(), 0, static_cast<DWORD>(record.size() - 1), record.data());
@@ -47,7 +41,7 @@ BOOL CALLBACK KeepFirst(HMODULE, LPCSTR, LPSTR name, LONG_PTR first) {
 
 // The group holds one image, described as the icon file describes it, and that image is the file's, byte for byte.
 TEST_CASE(TheFirstIconGroupIsTheIconFile) {
-    const HMODULE program = LoadLibraryExA(ProgramPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    const HMODULE program = LoadLibraryExA("Z:" VUROZUD_EXE, nullptr, LOAD_LIBRARY_AS_DATAFILE);
     const auto resource = [&](LPCSTR name, LPCSTR type) {
         const HRSRC found = FindResourceA(program, name, type);
         const char* bytes = found ? static_cast<const char*>(LockResource(LoadResource(program, found))) : nullptr;
@@ -60,8 +54,8 @@ TEST_CASE(TheFirstIconGroupIsTheIconFile) {
     const std::string file{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     CHECK(IS_INTRESOURCE(first) && group.size() == 6 + 14 && file.size() > 22);
     if (group.size() != 6 + 14 || file.size() <= 22)
-        return; // one image each, or nothing to compare
-    CHECK(group.substr(0, 18) == file.substr(0, 18)); // the header and the image's size, colours and length
+        return;
+    CHECK(group.substr(0, 18) == file.substr(0, 18)); // one image, of the same size, colours and length
     const auto id = static_cast<unsigned char>(group[18]) | static_cast<unsigned char>(group[19]) << 8;
     const auto offset = *reinterpret_cast<const DWORD*>(file.data() + 18);
     CHECK(resource(MAKEINTRESOURCEA(id), RT_ICON) == file.substr(offset));
