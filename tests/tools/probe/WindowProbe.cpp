@@ -78,8 +78,8 @@ BOOL CALLBACK AddChild(HWND child, LPARAM children) {
 }
 
 // The text drawn in black into a white memory bitmap, printed a character a pixel: "#" black, "." white.
-int DrawText(const char* face, double points, int weight, const std::string& alignment, int width, int height,
-             const char* text) {
+int DrawTextInMemory(const char* face, double points, int weight, const std::string& alignment, int width,
+                     int height, const char* text) {
     const HDC screen = GetDC(nullptr);
     const int pixels = static_cast<int>(points * GetDeviceCaps(screen, LOGPIXELSY) / 72 + 0.5);
     ReleaseDC(nullptr, screen);
@@ -177,7 +177,7 @@ int main(int argc, char** argv) {
     if (command == "window" && argc == 3)
         return DescribeWindow(argv[2]);
     if (command == "text" && argc == 9)
-        return DrawText(argv[2], std::atof(argv[3]), std::atoi(argv[4]), argv[5], std::atoi(argv[6]),
+        return DrawTextInMemory(argv[2], std::atof(argv[3]), std::atoi(argv[4]), argv[5], std::atoi(argv[6]),
                         std::atoi(argv[7]), argv[8]);
     if (command == "process" && argc == 3)
         return DescribeProcess(std::strtoul(argv[2], nullptr, 10));
