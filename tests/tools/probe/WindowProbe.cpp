@@ -192,6 +192,7 @@ int main(int argc, char** argv) {
         SendMessageTimeoutA(window, WM_CANCELMODE, 0, 0, SMTO_ABORTIFHUNG, 2000, nullptr);
         return 0;
     }
-    std::fprintf(stderr, "usage: winprobe window TITLE | text FACE POINTS WEIGHT ALIGNMENT WIDTH HEIGHT TEXT | move TITLE X Y W H | cancel TITLE | process PID\n");
+    std::fprintf(stderr, "usage: winprobe window TITLE | text FACE POINTS WEIGHT ALIGNMENT WIDTH HEIGHT TEXT | "
+                         "move TITLE X Y W H | cancel TITLE | process PID\n");
     return 2;
 }
