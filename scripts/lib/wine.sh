@@ -77,12 +77,18 @@ start_virtual_display() {
 # prepare_wine_prefix: WINEPREFIX, DISPLAY and the build (use_wine_build) must be set; creates or
 # refreshes the prefix.
 prepare_wine_prefix() {
+    # The faces are the prefix's own, none of the host's (fontconfig is given an empty font set): a face the
+    # prefix lacks falls back to its Arial, and none is smoothed, whatever the host's settings.
+    export FONTCONFIG_FILE="$WINEPREFIX/fonts.conf"
+    mkdir -p "$WINEPREFIX"
+    printf '<fontconfig><cachedir>%s</cachedir></fontconfig>\n' "$WINEPREFIX/fontconfig-cache" >"$FONTCONFIG_FILE"
     wine_quietly wineboot --init
     wineserver -w
     local fonts="$WINEPREFIX/drive_c/windows/Fonts"
     mkdir -p "$fonts"
-    cp -u /usr/share/wine/fonts/*.fon "$fonts/"
-    cp -u /usr/share/fonts/truetype/liberation/LiberationSans-*.ttf "$fonts/"
+    # Beside the layout's faces, others a program might name by mistake, each drawn in a face of its own.
+    cp -u /usr/share/wine/fonts/*.fon /usr/share/wine/fonts/tahoma*.ttf "$fonts/"
+    cp -u /usr/share/fonts/truetype/liberation/Liberation{Sans,Serif,Mono}-*.ttf "$fonts/"
     local regfile="$WINEPREFIX/drive_c/vurozud-settings.reg" entry
     {
         printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Control Panel\\Colors]\r\n'
@@ -90,8 +96,9 @@ prepare_wine_prefix() {
             printf '"%s"="%s"\r\n' "${entry%%=*}" "${entry#*=}"
         done
         printf '\r\n[HKEY_CURRENT_USER\\Control Panel\\Desktop]\r\n"FontSmoothing"="0"\r\n'
-        # Arial is served by the metric-compatible Liberation Sans.
+        # Arial, Times New Roman and Courier New are served by the metric-compatible Liberation faces.
         printf '\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n"Arial"="Liberation Sans"\r\n'
+        printf '"Times New Roman"="Liberation Serif"\r\n"Courier New"="Liberation Mono"\r\n'
     } >"$regfile"
     # In a new prefix the first program after wineboot has been seen, rarely, not to start (the loader
     # handed its name to "start", which could not run it either): it gets one more try, a moment later.

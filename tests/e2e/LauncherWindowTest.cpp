@@ -1,20 +1,21 @@
-// The launcher window at the display's scale, through real clicks and screenshots: its size and frame, every
-// pixel of its client area, and each command answering at its own place.
+// The launcher window at the display's scale, through real clicks and screenshots: its size, frame and icon,
+// every pixel of its client area, every text of both windows as the system draws it, and each command answering
+// at its own place.
 
 #include "ImageFile.h"
 #include "Layout.h"
 
 #include <gtest/gtest.h>
 
+#include <span>
 #include <thread>
 #include <tuple>
 
 namespace vurozud::test {
 namespace {
 
-constexpr Colour kBlack{0, 0, 0}, kGreen{0, 255, 0}, kRed{255, 0, 0};
+constexpr Colour kRed{255, 0, 0};
 constexpr unsigned long kCaption = 0x00C00000, kFrameButtons = 0x000F0000; // system menu, sizing, minimize, maximize
-constexpr TwipRect kCommands[] = {kRun, kClose, kInstructions, kSupport, kExit};
 
 struct Scale {
     int DotsPerInch;
@@ -33,15 +34,37 @@ protected:
 
     Rect Box(const TwipRect& twips) const { return Pixels(twips, GetParam().DotsPerInch); }
 
+    // Each text on the screen, pixel for pixel, against the same text drawn by the system in memory in its font
+    // at this scale, in its box, with its alignment and colours. A button's label is compared inside its raised
+    // edge and focus rectangle, three pixels in.
+    void ExpectTextsAsTheSystemDrawsThem(const Screenshot& shot, const Rect& client, std::span<const DrawnText> texts) {
+        for (const DrawnText& text : texts) {
+            const Rect box = Box(text.Box);
+            const TextStyle& style = text.Style;
+            const std::string drawn = session_.Ask({"text", style.Face, style.Points, std::to_string(style.Weight),
+                                                    style.Alignment, std::to_string(box.Width()),
+                                                    std::to_string(box.Height()), text.Text})["pixels"];
+            ASSERT_EQ(drawn.size(), std::size_t(box.Width() * box.Height())) << text.Text;
+            const int inset = std::string(style.Alignment) == "button" ? 3 : 0;
+            int differ = 0;
+            for (int y = inset; y < box.Height() - inset; ++y)
+                for (int x = inset; x < box.Width() - inset; ++x)
+                    differ += !(shot.At(client.Left + box.Left + x, client.Top + box.Top + y) ==
+                                (drawn[y * box.Width() + x] == '#' ? style.Ink : style.Paper));
+            EXPECT_EQ(differ, 0) << "pixels differ in \"" << text.Text << "\"";
+        }
+    }
+
     WineSession& session_ = WineSession::Get();
 };
 
-// Centred in a fixed frame; the preview picture at its natural size at the top left of its box, the rest of the
-// box black; green text only inside the command lines, every one of which has some; red rules on exactly their
-// rows; black elsewhere; the pointing hand over the command lines only. Then Run writes the page and sets it as
-// the wallpaper; Support shows its message and nothing else; a press on Exit let go over Support does nothing,
-// nor does one let go over Exit after the system took the capture away (as a modal window coming up does);
-// Instructions opens its window at the same scale and its Close button hides it; Exit ends the program.
+// Centred in a fixed frame, with the program's icon; the preview picture at its natural size at the top left of
+// its box, the rest of the box black; each command's text in its line; red rules on exactly their rows; black
+// elsewhere; the pointing hand over the command lines only. Then Run writes the page and sets it as the
+// wallpaper; Support shows its message with one OK button and no icon, and nothing else; a press on Exit let go
+// over Support does nothing, nor does one let go over Exit after the system took the capture away (as a modal
+// window coming up does); Instructions opens its window at the same scale with its texts and no icon of its own,
+// and its Close button hides it; Exit ends the program.
 TEST_P(LauncherWindow, DrawsItsLayoutAtTheDisplaysScaleAndEachCommandAnswersAtItsOwnPlace) {
     LauncherProcess launcher;
     const Rect client = launcher.Window().RectOf("client"), frame = launcher.Window().RectOf("window");
@@ -51,13 +74,21 @@ TEST_P(LauncherWindow, DrawsItsLayoutAtTheDisplaysScaleAndEachCommandAnswersAtIt
     EXPECT_EQ(frame.Top, (768 - frame.Height()) / 2);
     EXPECT_EQ(std::stoul(launcher.Window()["style"], nullptr, 16) & (kCaption | kFrameButtons), kCaption);
     EXPECT_EQ(launcher.Window()["focus"], "VurozudPicture "); // only the picture takes the focus
+    const ImageFile tree(RESOURCES_DIR "/tree.ico");
+    // The icon as large as the system shows icons at this scale; at 96 dots per inch the image itself.
+    const std::vector<std::uint32_t> icon = session_.WindowIcon(LauncherProcess::kTitle);
+    const int side = 32 * GetParam().DotsPerInch / 96;
+    ASSERT_EQ(icon.size(), std::size_t(side * side));
+    int iconDiffers = 0;
+    for (int i = 0; side == 32 && i < 32 * 32; ++i)
+        iconDiffers += icon[i] != (tree.Transparent(i % 32, i / 32) ? 0 : 0xFF000000 | tree.Colour(i % 32, i / 32));
+    EXPECT_EQ(iconDiffers, 0) << "pixels of the window's icon differ from the icon file's";
 
     const ImageFile preview(RESOURCES_DIR "/preview.bmp");
     const Screenshot shot = session_.TakeScreenshot();
     const Rect picture = Box(kPicture);
     const int dpi = GetParam().DotsPerInch;
     int stray = 0;
-    std::vector<int> green(std::size(kCommands)), top(std::size(kCommands), client.Height()), bottom(top.size());
     for (int y = 0; y < client.Height(); ++y)
         for (int x = 0; x < client.Width(); ++x) {
             const Colour pixel = shot.At(client.Left + x, client.Top + y);
@@ -69,20 +100,13 @@ TEST_P(LauncherWindow, DrawsItsLayoutAtTheDisplaysScaleAndEachCommandAnswersAtIt
                 if (y == TwipsToPixels(row, dpi) && x >= TwipsToPixels(kRuleLeft, dpi) &&
                     x < TwipsToPixels(kRuleRight, dpi))
                     expected = kRed;
-            for (std::size_t i = 0; i < std::size(kCommands); ++i)
-                if (Box(kCommands[i]).Contains({x, y}) && pixel == kGreen)
-                    expected = kGreen, ++green[i], top[i] = std::min(top[i], y), bottom[i] = y;
+            for (const DrawnText& line : kLauncherTexts)
+                if (Box(line.Box).Contains({x, y}))
+                    expected = pixel; // the texts' own check below
             stray += !(pixel == expected);
         }
-    EXPECT_EQ(stray, 0) << "pixels other than the picture, the green text, the red rules and black";
-    // Each line has text; the tallest is as high as the font at this scale, 8.25 points, give or take a pixel.
-    int tallest = 0;
-    for (std::size_t i = 0; i < green.size(); ++i) {
-        EXPECT_GT(green[i], 40);
-        tallest = std::max(tallest, bottom[i] - top[i] + 1);
-    }
-    const int fontPixels = static_cast<int>(8.25 * dpi / 72 + 0.5);
-    EXPECT_TRUE(tallest >= fontPixels - 1 && tallest <= fontPixels) << tallest << " rows of text";
+    EXPECT_EQ(stray, 0) << "pixels other than the picture, the command lines, the red rules and black";
+    ExpectTextsAsTheSystemDrawsThem(shot, client, kLauncherTexts);
 
     // The pointing hand over each command line, to its edge pixels, and nowhere next to it.
     const PointerShape hand = GetParam().Hand;
@@ -92,8 +116,8 @@ TEST_P(LauncherWindow, DrawsItsLayoutAtTheDisplaysScaleAndEachCommandAnswersAtIt
             std::this_thread::sleep_for(50ms);
         return session_.Pointer() == hand;
     };
-    for (const TwipRect& command : kCommands) {
-        const Rect box = Box(command);
+    for (const DrawnText& line : kLauncherTexts) {
+        const Rect box = Box(line.Box);
         for (const auto& [x, y, inside] : {std::tuple{box.Left - 1, box.Top, false}, {box.Left, box.Top, true},
                                            {box.Right, box.Bottom - 1, false}, {box.Right - 1, box.Bottom - 1, true},
                                            {box.Right - 1, box.Bottom, false}})
@@ -108,6 +132,8 @@ TEST_P(LauncherWindow, DrawsItsLayoutAtTheDisplaysScaleAndEachCommandAnswersAtIt
     launcher.ClickClient(Box(kSupport));
     const WindowFacts box = session_.WaitForWindow("Menu");
     EXPECT_EQ(box["message"], "For support go to vurozud.com to contact us with any issues you may have. Thank you.");
+    EXPECT_EQ(box["buttons"], "OK");
+    EXPECT_EQ(box["icons"], "0");
     session_.ClickAt(box.RectOf("button"));
     ASSERT_TRUE(session_.WaitForWindowGone("Menu"));
     EXPECT_EQ(WaitForJournal().size(), 5u) << "Support touched the wallpaper";
@@ -126,6 +152,9 @@ TEST_P(LauncherWindow, DrawsItsLayoutAtTheDisplaysScaleAndEachCommandAnswersAtIt
     const Rect inner = session_.WaitForWindow("Instructions and Controls").RectOf("client");
     EXPECT_EQ(inner.Width(), Box(kInstructionsClient).Right);
     EXPECT_EQ(inner.Height(), Box(kInstructionsClient).Bottom);
+    ExpectTextsAsTheSystemDrawsThem(session_.TakeScreenshot(), inner, kInstructionsTexts);
+    const std::vector<std::uint32_t> standIn = session_.WindowIcon("Instructions and Controls"); // the system's
+    EXPECT_TRUE(standIn.size() == icon.size() && standIn != icon) << "the instructions window has an icon of its own";
     session_.ClickAt(OnScreen(inner, Box(kInstructionsClose)));
     session_.WaitForWindow("Instructions and Controls", false);
 

@@ -87,6 +87,9 @@ public:
     void ClickAt(const Rect& box) { ClickAt((box.Left + box.Right) / 2, (box.Top + box.Bottom) / 2); }
     void PressKey(const std::string& key) { RunProgram({"xdotool", "key", key}); }
     PointerShape Pointer();
+    // The icon the display shows for a top-level window (_NET_WM_ICON), its first image row by row, each pixel
+    // 0xAARRGGBB; none when it has no such window.
+    std::vector<std::uint32_t> WindowIcon(const std::string& title);
     Screenshot TakeScreenshot() {
         return Screenshot(RunProgram({"import", "-window", "root", "-depth", "8", "rgb:-"}));
     }

@@ -4,7 +4,13 @@
 //
 //   winprobe window TITLE            the top-level window with this exact title, how many windows have the
 //                                    title (count=0 and exit code 1 when there is none), and what its
-//                                    children say: a message box's labels joined, and where its button is
+//                                    children say: a message box's labels joined, its buttons' texts
+//                                    joined, where its last button is, and how many icons it shows
+//   winprobe text FACE POINTS WEIGHT left|centre|button WIDTH HEIGHT TEXT
+//                                    the text as the system draws it in memory, in that font at the
+//                                    display's dots per inch, wrapped at word breaks in a box of that many
+//                                    pixels (a button's: one line, centred both ways): one character a
+//                                    pixel, row by row, "#" for the text and "." for the background
 //   winprobe move TITLE X Y W H      moves and sizes it (window rectangle, screen coordinates)
 //   winprobe cancel TITLE            cancels its modes as the system does when a modal window comes up
 //                                    (WM_CANCELMODE), which takes the mouse capture away; captured=1 when
@@ -51,14 +57,60 @@ GUITHREADINFO ThreadOf(HWND window, DWORD* pid = nullptr) {
     return info;
 }
 
-// A message box's labels make its message; its one button is where a click answers it.
-BOOL CALLBACK AddChild(HWND child, LPARAM message) {
+// What a message box's children say: its labels' texts, its buttons' texts, the icons it shows.
+struct Children {
+    std::string Message, Buttons;
+    int Icons = 0;
+};
+
+BOOL CALLBACK AddChild(HWND child, LPARAM children) {
+    Children& seen = *reinterpret_cast<Children*>(children);
     RECT r;
-    if (ClassOf(child) == "Static")
-        *reinterpret_cast<std::string*>(message) += TextOf(child);
-    else if (ClassOf(child) == "Button" && GetWindowRect(child, &r))
+    if (ClassOf(child) == "Static" && (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
+        seen.Icons += IsWindowVisible(child) && SendMessageA(child, STM_GETICON, 0, 0) != 0;
+    else if (ClassOf(child) == "Static")
+        seen.Message += TextOf(child);
+    else if (ClassOf(child) == "Button" && GetWindowRect(child, &r)) {
         PrintRect("button", r);
+        seen.Buttons += (seen.Buttons.empty() ? "" : "|") + TextOf(child);
+    }
     return TRUE;
+}
+
+// The text drawn in black into a white memory bitmap, printed a character a pixel: "#" black, "." white.
+int DrawTextInMemory(const char* face, double points, int weight, const std::string& alignment, int width,
+                     int height, const char* text) {
+    const HDC screen = GetDC(nullptr);
+    const int pixels = static_cast<int>(points * GetDeviceCaps(screen, LOGPIXELSY) / 72 + 0.5);
+    ReleaseDC(nullptr, screen);
+    const HFONT font = CreateFontA(-pixels, 0, 0, 0, weight, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                                   CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face);
+    BITMAPINFO format{};
+    format.bmiHeader = {sizeof format.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}; // top-down
+    void* bits = nullptr;
+    const HDC dc = CreateCompatibleDC(nullptr);
+    const HBITMAP bitmap = CreateDIBSection(dc, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const HGDIOBJ oldBitmap = SelectObject(dc, bitmap), oldFont = SelectObject(dc, font);
+    PatBlt(dc, 0, 0, width, height, WHITENESS);
+    SetBkMode(dc, TRANSPARENT);
+    RECT box{0, 0, width, height};
+    DrawTextA(dc, text, -1, &box,
+              DT_NOPREFIX | (alignment == "left"     ? DT_LEFT | DT_WORDBREAK
+                             : alignment == "centre" ? DT_CENTER | DT_WORDBREAK
+                                                     : DT_CENTER | DT_VCENTER | DT_SINGLELINE));
+    GdiFlush();
+    std::string drawn;
+    for (int i = 0; i < width * height; ++i) {
+        const DWORD pixel = static_cast<const DWORD*>(bits)[i] & 0xFFFFFF;
+        drawn += pixel == 0 ? '#' : pixel == 0xFFFFFF ? '.' : '?';
+    }
+    std::printf("pixels=%s\n", drawn.c_str());
+    SelectObject(dc, oldFont);
+    SelectObject(dc, oldBitmap);
+    DeleteObject(bitmap);
+    DeleteObject(font);
+    DeleteDC(dc);
+    return 0;
 }
 
 int DescribeWindow(const char* title) {
@@ -82,9 +134,10 @@ int DescribeWindow(const char* title) {
                 info.hwndFocus ? TextOf(info.hwndFocus).c_str() : "");
     PrintRect("window", frame);
     PrintRect("client", client);
-    std::string message;
-    EnumChildWindows(window, AddChild, reinterpret_cast<LPARAM>(&message));
-    std::printf("message=%s\n", message.c_str());
+    Children children;
+    EnumChildWindows(window, AddChild, reinterpret_cast<LPARAM>(&children));
+    std::printf("message=%s\nbuttons=%s\nicons=%d\n", children.Message.c_str(), children.Buttons.c_str(),
+                children.Icons);
     return 0;
 }
 
@@ -123,6 +176,9 @@ int main(int argc, char** argv) {
     const std::string command = argc > 1 ? argv[1] : "";
     if (command == "window" && argc == 3)
         return DescribeWindow(argv[2]);
+    if (command == "text" && argc == 9)
+        return DrawTextInMemory(argv[2], std::atof(argv[3]), std::atoi(argv[4]), argv[5], std::atoi(argv[6]),
+                        std::atoi(argv[7]), argv[8]);
     if (command == "process" && argc == 3)
         return DescribeProcess(std::strtoul(argv[2], nullptr, 10));
     const HWND window = argc > 2 ? FindWindowA(nullptr, argv[2]) : nullptr;
@@ -136,6 +192,7 @@ int main(int argc, char** argv) {
         SendMessageTimeoutA(window, WM_CANCELMODE, 0, 0, SMTO_ABORTIFHUNG, 2000, nullptr);
         return 0;
     }
-    std::fprintf(stderr, "usage: winprobe window TITLE | move TITLE X Y W H | cancel TITLE | process PID\n");
+    std::fprintf(stderr, "usage: winprobe window TITLE | text FACE POINTS WEIGHT ALIGNMENT WIDTH HEIGHT TEXT | "
+                         "move TITLE X Y W H | cancel TITLE | process PID\n");
     return 2;
 }
