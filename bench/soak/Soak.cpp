@@ -9,6 +9,7 @@
 #include "WineSession.h"
 
 #include <cstdio>
+#include <exception>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -48,7 +49,11 @@ std::string Figures(WineSession& session, LauncherProcess& launcher) {
 bool Run(WineSession& session, LauncherProcess& launcher) {
     std::filesystem::remove(session.JournalFile());
     launcher.ClickClient(kRun);
-    return WaitForJournal(5).size() == 5;
+    try {
+        return WaitForJournal(5).size() == 5;
+    } catch (const std::exception&) { // not complete within its time
+        return false;
+    }
 }
 
 bool ShowAndHide(WineSession& session, LauncherProcess& launcher) {
