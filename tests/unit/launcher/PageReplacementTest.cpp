@@ -13,14 +13,15 @@ const std::string kFolder = "c:\\program files\\zodoraz\\";
 const std::string kTemplate = kFolder + "bg1.htm";
 const std::string kPage = kFolder + "bg2.htm";
 
-// A template of several reads and writes, so that failures can strike in the middle of the page.
-const std::string kTemplateBytes = [] {
-    std::string bytes;
+// A template of several reads and writes, so that failures can strike in the middle of the page, and its page.
+std::string StarLines(const std::string& size) {
+    std::string lines;
     for (int line = 0; line < 12000; ++line)
-        bytes += "<img src=\"star" + std::to_string(line) + ".gif\" width=800 height=600>\r\n";
-    return bytes;
-}();
-const std::string kNewPage = ReferencePageTransform(kTemplateBytes, "1024", "768");
+        lines += "<img src=\"star" + std::to_string(line) + ".gif\" " + size + ">\r\n";
+    return lines;
+}
+const std::string kTemplateBytes = StarLines("width=800 height=600");
+const std::string kNewPage = "\r\n" + StarLines("width=1024 height=768");
 const std::string kOldPage = "\r\n<body width=640 height=480>\r\n";
 
 // Settings 0 and 1 replace in one step, 2 and 3 (the 95 family) do not; 0 and 2 have a previous page.
