@@ -59,22 +59,6 @@ TEST(PageReplacement, WritesTheTransformedPageFlushedAndNothingElseEveryTime) {
     }
 }
 
-// Without a template, or over a page marked read-only (someone's wish to keep it), nothing is written.
-TEST(PageReplacement, WithoutATemplateOrOverAReadOnlyPageTouchesNothing) {
-    for (const std::uint32_t error : {kErrorFileNotFound, kErrorAccessDenied}) {
-        FakePageFileSystem files = Files(error == kErrorFileNotFound ? 0 : 2);
-        if (error == kErrorFileNotFound)
-            files.files.erase(kTemplate);
-        else
-            files.readOnly = {kPage};
-        const auto before = files.files;
-        EXPECT_EQ(Failed(files), error);
-        EXPECT_EQ(files.steps, std::vector<std::string>{"OpenForReading"});
-        EXPECT_TRUE(files.files == before);
-        EXPECT_EQ(files.openFiles.size(), 0u);
-    }
-}
-
 // Whichever single step fails, that failure is reported, the previous page is whole, no file of ours is left
 // and every file is closed; only clearing the old page away once the new one is in place may fail unreported.
 TEST(PageReplacement, AFailureAtAnyStepKeepsThePreviousPageAndLeavesNothingBehind) {
