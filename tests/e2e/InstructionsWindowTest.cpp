@@ -1,27 +1,38 @@
 // The instructions window through real clicks and keys: one instance, shown and hidden, keeping its place
-// and size, its keyboard interface, what it draws, and the launcher staying usable beside it.
+// and size, its frame and keyboard interface, what it draws in which system colours, and the launcher staying
+// usable beside it.
 
 #include "Layout.h"
 
 #include <gtest/gtest.h>
 
-#include <thread>
-
 namespace vurozud::test {
 namespace {
 
 constexpr const char* kTitle = "Instructions and Controls";
-constexpr Colour kBlack{0, 0, 0}, kWhite{255, 255, 255};
-// The labels in client pixels at 96 dots per inch.
-const Rect kLabels[] = {{24, 32, 529, 73},   {24, 80, 545, 129},  {24, 144, 529, 185}, {24, 192, 545, 233},
-                        {24, 240, 545, 281}, {24, 288, 529, 329}, {24, 336, 505, 361}};
+constexpr unsigned long kCaption = 0x00C00000, kSizingFrame = 0x00040000;
+// System colours 9 (caption text) and 18 (button text), set apart from every other for this test: in the
+// standard scheme they are white and black, as are colours 5 (window) and 8 (window text).
+constexpr Colour kCaptionText{255, 255, 192}, kButtonText{128, 0, 64};
 const Rect kCloseButton = Pixels(kInstructionsClose);
 
 class InstructionsWindow : public ::testing::Test {
 protected:
+    void SetUp() override { SetColours(kCaptionText, kButtonText); }
+    void TearDown() override { SetColours({255, 255, 255}, {0, 0, 0}); } // the standard scheme's
+    void SetColours(Colour captionText, Colour buttonText) {
+        for (const auto& [name, c] : {std::pair{"TitleText", captionText}, {"ButtonText", buttonText}})
+            session_.Registry({"add", "HKCU\\Control Panel\\Colors", "/v", name, "/d",
+                               std::to_string(c.Red) + " " + std::to_string(c.Green) + " " + std::to_string(c.Blue)});
+    }
+
     WindowFacts Show(LauncherProcess& launcher) {
         launcher.ClickClient(Pixels(kInstructions));
         return session_.WaitForWindow(kTitle);
+    }
+    // The keys go to the window under the pointer: a click on its background puts the pointer there.
+    void PointAt(const WindowFacts& window) {
+        session_.ClickAt(window.RectOf("client").Left + 5, window.RectOf("client").Top + 5);
     }
     void Hide(const std::string& key) {
         session_.PressKey(key);
@@ -30,23 +41,22 @@ protected:
     WindowFacts Move(int x, int y, int width, int height) {
         session_.Ask({"move", kTitle, std::to_string(x), std::to_string(y), std::to_string(width),
                       std::to_string(height)});
-        std::this_thread::sleep_for(700ms); // the display catches up
         return session_.WaitForWindow(kTitle);
     }
-    // White everywhere but in the labels, each of which has text, and the button.
+    // Colour 9 everywhere but in the labels, each of which has text in colour 18, and the button.
     void ExpectDrawnOnlyInItsControls(const Rect& client) {
         const Screenshot shot = session_.TakeScreenshot();
         int stray = 0;
         for (int y = 0; y < client.Height(); ++y)
             for (int x = 0; x < client.Width(); ++x) {
                 bool inControl = kCloseButton.Contains({x, y});
-                for (const Rect& label : kLabels)
-                    inControl = inControl || label.Contains({x, y});
-                stray += !inControl && !(shot.At(client.Left + x, client.Top + y) == kWhite);
+                for (const TwipRect& label : kInstructionsLabels)
+                    inControl = inControl || Pixels(label).Contains({x, y});
+                stray += !inControl && !(shot.At(client.Left + x, client.Top + y) == kCaptionText);
             }
         EXPECT_EQ(stray, 0);
-        for (const Rect& label : kLabels)
-            EXPECT_GT(shot.Count(OnScreen(client, label), kBlack), 100) << "label at " << label.Top;
+        for (const TwipRect& label : kInstructionsLabels)
+            EXPECT_GT(shot.Count(OnScreen(client, Pixels(label)), kButtonText), 100) << "label at " << label.Top;
     }
 
     WineSession& session_ = WineSession::Get();
@@ -58,16 +68,13 @@ TEST_F(InstructionsWindow, IsOneWindowShownAndHiddenThatKeepsItsPlaceAndDrawsOnl
     const Rect frame = window.RectOf("window");
     EXPECT_EQ(frame.Left, (1024 - frame.Width()) / 2);
     EXPECT_EQ(frame.Top, (768 - frame.Height()) / 2);
+    EXPECT_EQ(std::stoul(window["style"], nullptr, 16) & (kCaption | kSizingFrame), kCaption | kSizingFrame);
     EXPECT_EQ(window["owner"], "");
     EXPECT_EQ(window["focus"], "Button Close");
     ExpectDrawnOnlyInItsControls(window.RectOf("client"));
 
-    // The command again makes no second window; Esc does nothing; Space and Enter on Close hide it.
-    launcher.ClickClient(Pixels(kInstructions));
-    session_.ClickAt(frame.Left + 300, frame.Top + 40); // the keys go to the window under the pointer
-    session_.PressKey("Escape");
-    std::this_thread::sleep_for(500ms);
-    EXPECT_EQ(session_.WaitForWindow(kTitle)["count"], "1");
+    // Space and Enter on Close hide it.
+    PointAt(window);
     Hide("space");
     Show(launcher);
     Hide("Return");
@@ -86,14 +93,25 @@ TEST_F(InstructionsWindow, IsOneWindowShownAndHiddenThatKeepsItsPlaceAndDrawsOnl
     // Made larger, it moves nothing and shows more background.
     ExpectDrawnOnlyInItsControls(Move(40, 30, 820, 610).RectOf("client"));
 
-    // Moved aside, it leaves the launcher usable; Exit ends the program and this window with it.
-    Move(0, 0, 380, 180);
+    // Moved off the launcher's lines: the command again and Esc leave the one window shown where it is. The
+    // launcher stays usable beside it; its Support box coming up shows that the command and the key were handled.
+    window = Move(0, 0, 380, 180);
+    launcher.ClickClient(Pixels(kInstructions));
+    PointAt(window);
+    session_.PressKey("Escape");
     launcher.ClickClient(Pixels(kSupport));
-    session_.ClickAt(session_.WaitForWindow("Menu").RectOf("button"));
-    ASSERT_TRUE(session_.WaitForWindowGone("Menu"));
-    launcher.ClickClient(Pixels(kExit));
+    const WindowFacts box = session_.WaitForWindow("Menu");
+    window = session_.Ask({"window", kTitle});
+    EXPECT_EQ(window["count"], "1");
+    EXPECT_EQ(window["visible"], "1");
+    EXPECT_EQ(window["window"], "0,0,380,180");
+    session_.ClickAt(box.RectOf("button"));
+    session_.WaitForWindowGone("Menu");
+
+    // Close ends the program and this window with it.
+    launcher.ClickClient(Pixels(kClose));
     EXPECT_EQ(launcher.WaitForExit(), 0);
-    EXPECT_TRUE(session_.WaitForWindowGone(kTitle));
+    session_.WaitForWindowGone(kTitle);
 }
 
 } // namespace

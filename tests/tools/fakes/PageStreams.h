@@ -1,5 +1,5 @@
 #pragma once
-// The page tests' byte streams over memory, and the page made the plain way as their yardstick.
+// The page tests' byte streams over memory.
 
 #include "DesktopPage.h"
 
@@ -44,34 +44,5 @@ public:
     std::string Bytes;
     std::size_t LargestWrite = 0;
 };
-
-// The page made all in memory, line by line, exactly as the rule reads. Slow and simple on purpose.
-inline std::string ReferencePageTransform(std::string_view templateBytes, std::string_view width,
-                                          std::string_view height) {
-    const std::string pattern = "width=800 height=600";
-    const std::string replacement = "width=" + std::string(width) + " height=" + std::string(height);
-    const auto lower = [](std::string text) {
-        for (char& c : text)
-            c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-        return text;
-    };
-    std::string page = "\r\n";
-    for (std::size_t next = 0; next < templateBytes.size();) {
-        // A line runs up to CR or CR LF, which are not part of it; a lone LF is an ordinary byte.
-        const std::size_t cr = std::min(templateBytes.find('\r', next), templateBytes.size());
-        std::string line(templateBytes.substr(next, cr - next));
-        next = cr + 1 + (cr + 1 < templateBytes.size() && templateBytes[cr + 1] == '\n');
-        // Lines whose pattern is found regardless of case have their exact-case patterns replaced.
-        if (lower(line).find(pattern) != std::string::npos) {
-            std::string replaced;
-            std::size_t from = 0;
-            for (std::size_t at; (at = line.find(pattern, from)) != std::string::npos; from = at + pattern.size())
-                replaced += line.substr(from, at - from) + replacement;
-            line = replaced + line.substr(from);
-        }
-        page += line + "\r\n";
-    }
-    return page;
-}
 
 } // namespace vurozud::test

@@ -1,13 +1,12 @@
 #include "WineSession.h"
 
-#include <cerrno>
 #include <cstdio>
 #include <csignal>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
-#include <thread>
+#include <utility>
 
 #include <fcntl.h>
 #include <spawn.h>
@@ -48,16 +47,6 @@ std::vector<std::string> Wine(std::vector<std::string> program) {
     return program;
 }
 
-template <typename Condition> bool WaitUntil(Condition condition, std::chrono::milliseconds timeout = 10s) {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() >= deadline)
-            return false;
-        std::this_thread::sleep_for(50ms);
-    }
-    return true;
-}
-
 } // namespace
 
 void Require(bool condition, const std::string& failure) {
@@ -67,17 +56,23 @@ void Require(bool condition, const std::string& failure) {
 
 // The output goes to a file, not a pipe: Wine may start a background service from inside the program, which
 // inherits the output and keeps it open for good, so only the end of the program says the answer is complete.
-std::string RunProgram(const std::vector<std::string>& arguments) {
+std::string RunProgram(const std::vector<std::string>& arguments, std::chrono::milliseconds timeout) {
     std::FILE* answer = std::tmpfile();
     Require(answer != nullptr, "no temporary file for the answer of " + arguments[0]);
     const pid_t pid = Spawn(arguments, answer);
-    while (waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
+    // Asked often: most of these programs end within milliseconds.
+    const bool ended = WaitUntil([&] { return waitpid(pid, nullptr, WNOHANG) != 0; }, timeout, 1ms);
+    if (!ended) {
+        kill(pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
     }
     std::string text;
     std::rewind(answer);
     for (int c; (c = std::getc(answer)) != EOF;)
         text += static_cast<char>(c);
     std::fclose(answer);
+    Require(ended, arguments[0] + " " + arguments.at(1) + " did not end within " + std::to_string(timeout.count()) +
+                       " ms");
     return text;
 }
 
@@ -162,12 +157,25 @@ WindowFacts WineSession::WaitForWindow(const std::string& title, bool visible) {
         facts = Ask({"window", title});
         return facts["count"] != "0" && facts["visible"] == (visible ? "1" : "0");
     };
-    Require(WaitUntil(found, 20s), "no " + std::string(visible ? "visible" : "hidden") + " window \"" + title + "\"");
+    WaitFor(std::string(visible ? "a visible" : "a hidden") + " window \"" + title + "\"", found, 20s);
+    if (visible) {
+        // Wine maps the window's X window, which takes the clicks, just after the window turns visible, and
+        // moves it just after the window moves.
+        const Rect client = facts.RectOf("client");
+        const std::string where = "X=" + std::to_string(client.Left) + "\nY=" + std::to_string(client.Top) +
+                                  "\nWIDTH=" + std::to_string(client.Width()) + "\nHEIGHT=" +
+                                  std::to_string(client.Height()) + "\n";
+        WaitFor("the display to show \"" + title + "\" at " + facts["client"], [&] {
+            return RunProgram({"xdotool", "search", "--onlyvisible", "--name", "^" + title + "$", "getwindowgeometry",
+                               "--shell"})
+                       .find(where) != std::string::npos;
+        });
+    }
     return facts;
 }
 
-bool WineSession::WaitForWindowGone(const std::string& title) {
-    return WaitUntil([&] { return Ask({"window", title})["count"] == "0"; });
+void WineSession::WaitForWindowGone(const std::string& title) {
+    WaitFor("no window \"" + title + "\"", [&] { return Ask({"window", title})["count"] == "0"; });
 }
 
 // Waits until the X server has the pointer there. (Not xdotool's --sync: it waits for the pointer to move,
@@ -175,12 +183,23 @@ bool WineSession::WaitForWindowGone(const std::string& title) {
 void WineSession::MovePointerTo(int x, int y) {
     RunProgram({"xdotool", "mousemove", std::to_string(x), std::to_string(y)});
     const std::string expected = "x:" + std::to_string(x) + " y:" + std::to_string(y) + " ";
-    WaitUntil([&] { return RunProgram({"xdotool", "getmouselocation"}).rfind(expected, 0) == 0; }, 2s);
+    WaitFor("the pointer at " + expected,
+            [&] { return RunProgram({"xdotool", "getmouselocation"}).rfind(expected, 0) == 0; }, 2s);
 }
 
 void WineSession::ClickAt(int x, int y) {
     MovePointerTo(x, y);
     RunProgram({"xdotool", "click", "1"});
+}
+
+Screenshot WineSession::TakeScreenshot() {
+    // A window paints after it shows, and the display draws what it is given a moment later.
+    std::string shot, before;
+    WaitFor("two screenshots in a row the same", [&] {
+        before = std::exchange(shot, RunProgram({"import", "-window", "root", "-depth", "8", "rgb:-"}));
+        return shot == before;
+    });
+    return Screenshot(shot);
 }
 
 PointerShape WineSession::Pointer() {
@@ -216,20 +235,23 @@ std::vector<std::uint32_t> WineSession::WindowIcon(const std::string& title) {
 }
 
 LauncherProcess::LauncherProcess(const std::string& failing) {
+    WineSession::Get().WaitForWindowGone(kTitle); // a launcher ended a moment ago may still be going
     // env runs Wine in its own process, so this stays the launcher's.
     pid_ = Spawn({"env", "ACTIVE_DESKTOP_JOURNAL=c:\\active-desktop-journal.txt", "ACTIVE_DESKTOP_FAIL=" + failing,
                   std::getenv("WINELOADER"), VUROZUD_EXE});
-    window_ = WineSession::Get().WaitForWindow(kTitle);
-    // Wine maps the X window just after the window turns visible; clicks before that are lost.
-    std::this_thread::sleep_for(300ms);
+    try {
+        window_ = WineSession::Get().WaitForWindow(kTitle);
+    } catch (...) {
+        Kill(); // no destructor runs for it
+        throw;
+    }
 }
 
-LauncherProcess::~LauncherProcess() {
+void LauncherProcess::Kill() {
     if (Running()) {
         kill(pid_, SIGKILL);
         waitpid(pid_, nullptr, 0);
     }
-    WineSession::Get().WaitForWindowGone(kTitle); // the next test starts from no launcher at all
 }
 
 bool LauncherProcess::Running() {
@@ -239,9 +261,9 @@ bool LauncherProcess::Running() {
     return !exitCode_;
 }
 
-std::optional<int> LauncherProcess::WaitForExit(std::chrono::milliseconds timeout) {
-    WaitUntil([&] { return !Running(); }, timeout);
-    return exitCode_;
+int LauncherProcess::WaitForExit(std::chrono::milliseconds timeout) {
+    WaitFor("the launcher to end", [&] { return !Running(); }, timeout);
+    return *exitCode_;
 }
 
 std::string ReadFile(const std::filesystem::path& path) {
@@ -257,7 +279,7 @@ void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
 
 std::vector<std::string> WaitForJournal(std::size_t lines) {
     std::vector<std::string> journal;
-    WaitUntil([&] {
+    const bool complete = WaitUntil([&] {
         journal.clear();
         std::ifstream in(WineSession::Get().JournalFile());
         for (std::string line; std::getline(in, line);)
@@ -265,6 +287,10 @@ std::vector<std::string> WaitForJournal(std::size_t lines) {
         return journal.size() >= lines &&
                (lines == 0 || journal.back() == "release" || journal.back().rfind("create ->", 0) == 0);
     });
+    std::string text;
+    for (const std::string& line : journal)
+        text += "\n    " + line;
+    Require(complete, "no journal of " + std::to_string(lines) + " lines ending in a finished call in 10 s:" + text);
     return journal;
 }
 

@@ -12,6 +12,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <sys/types.h>
@@ -28,8 +29,28 @@ inline Rect OnScreen(const Rect& client, const Rect& box) {
 
 // Throws the failure unless the condition holds.
 void Require(bool condition, const std::string& failure);
-// Runs a Linux program to its end and gives back its standard output.
-std::string RunProgram(const std::vector<std::string>& arguments);
+
+// Asks the condition again and again, every poll, until it holds (true) or the time is up (false).
+template <typename Condition>
+bool WaitUntil(Condition condition, std::chrono::milliseconds timeout = 10s, std::chrono::milliseconds poll = 50ms) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() >= deadline)
+            return false;
+        std::this_thread::sleep_for(poll);
+    }
+    return true;
+}
+
+// Waits until the condition holds; when the time is up first, fails saying what it waited for.
+template <typename Condition>
+void WaitFor(const std::string& what, Condition condition, std::chrono::milliseconds timeout = 10s) {
+    Require(WaitUntil(condition, timeout), "waited " + std::to_string(timeout.count()) + " ms in vain for " + what);
+}
+
+// Runs a Linux program to its end and gives back its standard output; kills it and fails when it has not ended
+// within the time.
+std::string RunProgram(const std::vector<std::string>& arguments, std::chrono::milliseconds timeout = 20s);
 
 // What the probe says, by name (a message box's "message" is the text of its labels); a rectangle ("window",
 // "client", a message box's one "button") in screen coordinates.
@@ -42,6 +63,7 @@ struct WindowFacts {
 
 struct Colour {
     std::uint8_t Red, Green, Blue;
+    static Colour Of(std::uint32_t rgb) { return {std::uint8_t(rgb >> 16), std::uint8_t(rgb >> 8), std::uint8_t(rgb)}; }
     bool operator==(const Colour&) const = default;
 };
 
@@ -79,8 +101,9 @@ public:
     // The probe's answer: "window TITLE" (count "0" when there is none), "move TITLE X Y W H", "cancel TITLE",
     // "process PID".
     WindowFacts Ask(std::vector<std::string> question);
+    // A visible window only once the display shows it where its client area is, so that clicks reach it.
     WindowFacts WaitForWindow(const std::string& title, bool visible = true);
-    bool WaitForWindowGone(const std::string& title);
+    void WaitForWindowGone(const std::string& title);
 
     void MovePointerTo(int x, int y);
     void ClickAt(int x, int y);
@@ -90,35 +113,37 @@ public:
     // The icon the display shows for a top-level window (_NET_WM_ICON), its first image row by row, each pixel
     // 0xAARRGGBB; none when it has no such window.
     std::vector<std::uint32_t> WindowIcon(const std::string& title);
-    Screenshot TakeScreenshot() {
-        return Screenshot(RunProgram({"import", "-window", "root", "-depth", "8", "rgb:-"}));
-    }
+    // The display once it is still: two shots in a row the same.
+    Screenshot TakeScreenshot();
 
 private:
     WineSession();
     std::filesystem::path prefix_;
 };
 
-// The launcher, started in the session with the journal switched on; killed when this object goes.
+// The launcher, started in the session with the journal switched on once the one before has gone; killed when
+// this object goes.
 class LauncherProcess {
 public:
     static constexpr const char* kTitle = "       Vurozud Tree Desktop Menu";
 
     // failing: the stand-in's method that fails in this run (ACTIVE_DESKTOP_FAIL), or none.
     explicit LauncherProcess(const std::string& failing = "");
-    ~LauncherProcess();
+    ~LauncherProcess() { Kill(); }
     LauncherProcess(const LauncherProcess&) = delete;
     LauncherProcess& operator=(const LauncherProcess&) = delete;
 
     const WindowFacts& Window() const { return window_; }
     // Clicks the middle of a box given in client pixels.
     void ClickClient(const Rect& box) { WineSession::Get().ClickAt(OnScreen(window_.RectOf("client"), box)); }
-    // The exit code once the launcher has ended within the time, nothing otherwise.
-    std::optional<int> WaitForExit(std::chrono::milliseconds timeout = 10s);
+    // The exit code once the launcher has ended; fails when it has not ended within the time.
+    int WaitForExit(std::chrono::milliseconds timeout = 10s);
     bool Running();
     pid_t LinuxPid() const { return pid_; } // the Wine process of the launcher, for /proc
 
 private:
+    void Kill();
+
     pid_t pid_;
     std::optional<int> exitCode_;
     WindowFacts window_;
@@ -127,7 +152,7 @@ private:
 std::string ReadFile(const std::filesystem::path& path);
 void WriteFile(const std::filesystem::path& path, const std::string& bytes);
 // The journal once it holds at least this many lines and the last call has ended (its object released,
-// or its creation refused), or as it stands after ten seconds.
+// or its creation refused); fails, showing the journal, when that takes more than ten seconds.
 std::vector<std::string> WaitForJournal(std::size_t lines = 1);
 
 } // namespace vurozud::test

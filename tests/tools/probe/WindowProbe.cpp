@@ -12,9 +12,6 @@
 //                                    pixels (a button's: one line, centred both ways): one character a
 //                                    pixel, row by row, "#" for the text and "." for the background
 //   winprobe move TITLE X Y W H      moves and sizes it (window rectangle, screen coordinates)
-//   winprobe cancel TITLE            cancels its modes as the system does when a modal window comes up
-//                                    (WM_CANCELMODE), which takes the mouse capture away; captured=1 when
-//                                    it held the capture
 //   winprobe process PID             the entries the system's handle table holds for the process (Wine
 //                                    answers 0 for the handle count, but keeps the table)
 
@@ -47,14 +44,6 @@ std::string TextOf(HWND window) {
 
 void PrintRect(const char* name, const RECT& r) {
     std::printf("%s=%ld,%ld,%ld,%ld\n", name, r.left, r.top, r.right, r.bottom);
-}
-
-// The thread a window belongs to: its focus and capture, and the window's process.
-GUITHREADINFO ThreadOf(HWND window, DWORD* pid = nullptr) {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    GetGUIThreadInfo(GetWindowThreadProcessId(window, pid), &info);
-    return info;
 }
 
 // What a message box's children say: its labels' texts, its buttons' texts, the icons it shows.
@@ -122,7 +111,9 @@ int DescribeWindow(const char* title) {
     if (window == nullptr)
         return 1;
     DWORD pid = 0;
-    const GUITHREADINFO info = ThreadOf(window, &pid);
+    GUITHREADINFO info{}; // of the window's thread: where its focus is
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, &pid), &info);
     RECT frame, client;
     GetWindowRect(window, &frame);
     GetClientRect(window, &client);
@@ -185,14 +176,7 @@ int main(int argc, char** argv) {
     if (command == "move" && argc == 7)
         return window && SetWindowPos(window, nullptr, std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]),
                                       std::atoi(argv[6]), SWP_NOZORDER | SWP_NOACTIVATE) ? 0 : 1;
-    if (command == "cancel" && argc == 3) {
-        if (window == nullptr)
-            return 1;
-        std::printf("captured=%d\n", ThreadOf(window).hwndCapture == window ? 1 : 0);
-        SendMessageTimeoutA(window, WM_CANCELMODE, 0, 0, SMTO_ABORTIFHUNG, 2000, nullptr);
-        return 0;
-    }
     std::fprintf(stderr, "usage: winprobe window TITLE | text FACE POINTS WEIGHT ALIGNMENT WIDTH HEIGHT TEXT | "
-                         "move TITLE X Y W H | cancel TITLE | process PID\n");
+                         "move TITLE X Y W H | process PID\n");
     return 2;
 }

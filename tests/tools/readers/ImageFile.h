@@ -25,6 +25,14 @@ struct ImageFile {
     unsigned Word(std::size_t at) const { return Byte(at) | Byte(at + 1) << 8; }
     std::uint32_t Dword(std::size_t at) const { return Word(at) | static_cast<std::uint32_t>(Word(at + 2)) << 16; }
 
+    // For a bitmap file of 24 bits a pixel: the colour (0xRRGGBB) at x, y from the top left corner. Rows are
+    // stored bottom row first, each in whole four-byte words.
+    std::uint32_t BitmapColour(int x, int y) const {
+        const std::size_t row = (Dword(22) - 1 - static_cast<std::size_t>(y)) * ((Dword(18) * 3 + 3) / 4 * 4);
+        const std::size_t at = Dword(10) + row + static_cast<std::size_t>(x) * 3;
+        return Word(at) | Byte(at + 2) << 16;
+    }
+
     // For an icon or cursor file: the one image's header, its palette, its colour pixels and its AND mask,
     // both stored bottom row first; x and y count from the top left corner.
     std::size_t ImageAt() const { return Dword(18); }

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
 
 namespace vurozud::test {
 namespace {
@@ -63,29 +62,6 @@ TEST(DesktopPage, StreamsALineLongerThanAnyBufferInBoundedPieces) {
     EXPECT_FALSE(TransformDesktopPage(source, sink, "1024", "768"));
     EXPECT_TRUE(sink.Bytes == page + "\r\n");
     EXPECT_LE(sink.LargestWrite, kPageChunkSize);
-}
-
-// Templates made of the pieces that matter, every byte value among them, against the plain reference.
-TEST(DesktopPage, MatchesThePlainLineByLineReferenceOnGeneratedTemplates) {
-    static constexpr std::string_view kPieces[] = {"width=800 height=600", "width=800", " height=600", "00 height=6",
-                                                   "WIDTH=800 HEIGHT=600", "width=800  height=600", "\r", "\n",
-                                                   "\r\n", " ", "\r\r\n", "w"};
-    static constexpr std::string_view kSizes[][2] = {{"1024", "768"}, {"819.2", "614.4"}, {"", "width=800 height=600"}};
-    std::mt19937 random(20231206);
-    const auto upTo = [&](std::size_t most) { return std::uniform_int_distribution<std::size_t>(0, most)(random); };
-    for (int round = 0; round < 5000; ++round) {
-        std::string bytes;
-        for (std::size_t pieces = upTo(40); pieces > 0; --pieces)
-            bytes += upTo(3) == 0 ? std::string(1, static_cast<char>(upTo(255))) : std::string(kPieces[upTo(11)]);
-        std::vector<std::size_t> pieceSizes(upTo(4));
-        for (std::size_t& size : pieceSizes)
-            size = 1 + upTo(49);
-        const auto& size = kSizes[round % 3];
-        MemorySource source(bytes, pieceSizes);
-        StringSink page;
-        ASSERT_FALSE(TransformDesktopPage(source, page, size[0], size[1]));
-        ASSERT_EQ(page.Bytes, ReferencePageTransform(bytes, size[0], size[1])) << ::testing::PrintToString(bytes);
-    }
 }
 
 } // namespace

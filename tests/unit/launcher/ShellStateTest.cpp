@@ -30,10 +30,5 @@ TEST(ShellState, IsReplacedByDeletingTheOldValueAndWritingTheRecord) {
     }
 }
 
-// Each item is read from its last two characters' leading hexadecimal digits (none read as 0); a zero ends it all.
-TEST(ShellState, TextItemsGiveTheBytesOfTheirLastTwoCharacters) {
-    EXPECT_EQ(ParseShellStateText("1c 063 FF 5z g2  7"), (ByteArray{0x1c, 0x63, 0xff, 5, 0, 0, 7, 0}));
-}
-
 } // namespace
 } // namespace vurozud::test
