@@ -9,6 +9,7 @@
 #include "WineSession.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
 #include <filesystem>
 #include <fstream>
@@ -40,7 +41,9 @@ long Count(const std::filesystem::path& folder) {
 
 std::string Figures(WineSession& session, LauncherProcess& launcher) {
     const pid_t pid = launcher.LinuxPid();
-    return "table handles " + session.Ask({"process", launcher.Window()["pid"]})["table_handles"] +
+    std::string tableRows = RunProgram({std::getenv("WINELOADER"), HANDLE_TABLE_EXE, launcher.Window()["pid"]});
+    tableRows.erase(tableRows.find_last_not_of("\r\n") + 1);
+    return "table handles " + tableRows +
            ", descriptors " + std::to_string(Count("/proc/" + std::to_string(pid) + "/fd")) + ", resident " +
            std::to_string(StatusField(pid, "VmRSS")) + " kB, data " + std::to_string(StatusField(pid, "VmData")) +
            " kB, files in the install folder " + std::to_string(Count(session.InstallFolder()));

@@ -12,15 +12,12 @@
 //                                    pixels (a button's: one line, centred both ways): one character a
 //                                    pixel, row by row, "#" for the text and "." for the background
 //   winprobe move TITLE X Y W H      moves and sizes it (window rectangle, screen coordinates)
-//   winprobe process PID             the entries the system's handle table holds for the process (Wine
-//                                    answers 0 for the handle count, but keeps the table)
 
 #include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -132,35 +129,6 @@ int DescribeWindow(const char* title) {
     return 0;
 }
 
-// How many rows of the system handle table (information class 16 of NtQuerySystemInformation) the process owns.
-int DescribeProcess(DWORD pid) {
-    struct Row {
-        ULONG OwnerPid;
-        BYTE ObjectType, Flags;
-        USHORT Value;
-        PVOID Object;
-        ACCESS_MASK Access;
-    };
-    using Query = LONG(WINAPI*)(ULONG, PVOID, ULONG, PULONG);
-    const auto query = reinterpret_cast<Query>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQuerySystemInformation")));
-    std::vector<BYTE> buffer(1 << 16);
-    ULONG needed = 0;
-    LONG status;
-    while ((status = query(16, buffer.data(), static_cast<ULONG>(buffer.size()), &needed)) ==
-           static_cast<LONG>(0xC0000004)) // the buffer is too small
-        buffer.resize(buffer.size() * 2 + needed);
-    if (status < 0)
-        return 1;
-    const ULONG rows = *reinterpret_cast<const ULONG*>(buffer.data());
-    const auto* row = reinterpret_cast<const Row*>(buffer.data() + sizeof(ULONG_PTR));
-    long owned = 0;
-    for (ULONG i = 0; i < rows; ++i)
-        owned += row[i].OwnerPid == pid;
-    std::printf("table_handles=%ld\n", owned);
-    return 0;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -169,14 +137,12 @@ int main(int argc, char** argv) {
         return DescribeWindow(argv[2]);
     if (command == "text" && argc == 9)
         return DrawTextInMemory(argv[2], std::atof(argv[3]), std::atoi(argv[4]), argv[5], std::atoi(argv[6]),
-                        std::atoi(argv[7]), argv[8]);
-    if (command == "process" && argc == 3)
-        return DescribeProcess(std::strtoul(argv[2], nullptr, 10));
+                                std::atoi(argv[7]), argv[8]);
     const HWND window = argc > 2 ? FindWindowA(nullptr, argv[2]) : nullptr;
     if (command == "move" && argc == 7)
         return window && SetWindowPos(window, nullptr, std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]),
                                       std::atoi(argv[6]), SWP_NOZORDER | SWP_NOACTIVATE) ? 0 : 1;
     std::fprintf(stderr, "usage: winprobe window TITLE | text FACE POINTS WEIGHT ALIGNMENT WIDTH HEIGHT TEXT | "
-                         "move TITLE X Y W H | process PID\n");
+                         "move TITLE X Y W H\n");
     return 2;
 }
