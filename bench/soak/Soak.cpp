@@ -6,7 +6,7 @@
 //
 //   tests/tools/wine-env run DIR soak_bench [RUNS [CYCLES]]   (DIR set up with the stand-in)
 
-#include "WineSession.h"
+#include "Layout.h" // and the harness
 
 #include <cstdio>
 #include <cstdlib>
@@ -21,8 +21,9 @@ using namespace vurozud::test;
 
 namespace {
 
-const Rect kRun{20, 168, 223, 185}, kInstructions{16, 248, 219, 265}; // client pixels at 96 dots per inch
-const Rect kClose{240, 376, 321, 401};                               // of the instructions window
+// At the environment's 96 dots per inch.
+const Rect kRunLine = Pixels(kRun), kInstructionsLine = Pixels(kInstructions);
+const Rect kCloseButton = Pixels(kInstructionsClose);
 
 long StatusField(pid_t pid, const std::string& name) {
     std::ifstream status("/proc/" + std::to_string(pid) + "/status");
@@ -52,7 +53,7 @@ std::string Figures(WineSession& session, LauncherProcess& launcher) {
 bool Run(WineSession& session, LauncherProcess& launcher) {
     static int shift = 0; // each click 10 pixels beside the last: two quick ones in one place are a double-click
     std::filesystem::remove(session.JournalFile());
-    launcher.ClickClient({kRun.Left + (shift ^= 10), kRun.Top, kRun.Right + shift, kRun.Bottom});
+    launcher.ClickClient({kRunLine.Left + (shift ^= 10), kRunLine.Top, kRunLine.Right + shift, kRunLine.Bottom});
     try {
         return WaitForJournal(5).size() == 5;
     } catch (const std::exception&) { // not complete within its time
@@ -61,10 +62,9 @@ bool Run(WineSession& session, LauncherProcess& launcher) {
 }
 
 bool ShowAndHide(WineSession& session, LauncherProcess& launcher) {
-    launcher.ClickClient(kInstructions);
+    launcher.ClickClient(kInstructionsLine);
     const Rect client = session.WaitForWindow("Instructions and Controls").RectOf("client");
-    session.ClickAt({client.Left + kClose.Left, client.Top + kClose.Top, client.Left + kClose.Right,
-                     client.Top + kClose.Bottom});
+    session.ClickAt(OnScreen(client, kCloseButton));
     return session.WaitForWindow("Instructions and Controls", false)["visible"] == "0";
 }
 

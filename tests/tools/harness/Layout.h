@@ -12,10 +12,6 @@ inline constexpr TwipRect kRun{300, 2520, 3045, 255}, kClose{480, 3120, 2655, 25
                           kExit{480, 4920, 2655, 255};
 inline constexpr int kRuleRows[] = {2880, 3480, 4080, 4680, 5280}, kRuleLeft = 480, kRuleRight = 3120;
 inline constexpr TwipRect kInstructionsClient{0, 0, 8550, 6360}, kInstructionsClose{3600, 5640, 1215, 375};
-inline constexpr TwipRect kInstructionsLabels[] = {{360, 480, 7575, 615},  {360, 1200, 7815, 735},
-                                                   {360, 2160, 7575, 615}, {360, 2880, 7815, 615},
-                                                   {360, 3600, 7815, 615}, {360, 4320, 7575, 615},
-                                                   {360, 5040, 7215, 375}}; // top to bottom
 
 // How a text is drawn: its face, points and weight, its alignment ("left", "centre", or "button": one line centred
 // both ways, as a push button draws its label) and colours (the instructions window's system colours 18 on 9, and
