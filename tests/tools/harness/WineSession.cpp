@@ -13,7 +13,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/extensions/Xfixes.h>
 
@@ -214,23 +213,15 @@ PointerShape WineSession::Pointer() {
 }
 
 std::vector<std::uint32_t> WineSession::WindowIcon(const std::string& title) {
-    const std::string window = RunProgram({"xdotool", "search", "--name", "^" + title + "$"});
-    Display* display = XOpenDisplay(nullptr);
-    Require(display != nullptr, "cannot open the display");
-    Atom type;
-    int format;
-    unsigned long count = 0, left;
-    unsigned char* data = nullptr;
-    if (!window.empty())
-        XGetWindowProperty(display, std::stoul(window), XInternAtom(display, "_NET_WM_ICON", False), 0, 1 << 16,
-                           False, XA_CARDINAL, &type, &format, &count, &left, &data);
-    const auto* values = reinterpret_cast<const unsigned long*>(data); // 32-bit items come as longs, sign-extended
+    std::istringstream in(RunProgram(
+        {"xprop", "-name", title, "-notype", "-f", "_NET_WM_ICON", "32c", " $0+", "_NET_WM_ICON"})); // none: ""
+    std::string name;
+    std::size_t width = 0, height = 0;
+    char comma;
+    in >> name >> width >> comma >> height;
     std::vector<std::uint32_t> icon;
-    for (unsigned long i = 2; count > 2 && i < count && i < 2 + values[0] * values[1]; ++i)
-        icon.push_back(static_cast<std::uint32_t>(values[i]));
-    if (data)
-        XFree(data);
-    XCloseDisplay(display);
+    for (std::uint32_t pixel; icon.size() < width * height && in >> comma >> pixel;)
+        icon.push_back(pixel);
     return icon;
 }
 
