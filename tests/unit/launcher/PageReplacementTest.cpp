@@ -86,34 +86,28 @@ TEST(PageReplacement, WhereTheSystemRefusesTheReplacementThePageIsWrittenInPlace
         const auto stepOf = [&](const char* name) {
             return std::size_t(std::find(clean.steps.begin(), clean.steps.end(), name) - clean.steps.begin());
         };
-        // A step refused with access denied, or a reader sharing the page for reading and writing only.
-        constexpr std::size_t kReaderHoldsThePage = SIZE_MAX;
+        // A step refused with access denied, or (SIZE_MAX: none) a reader sharing the page for reading and writing
+        // only. The same refusal once more, with the writing in place failing too.
         for (const std::size_t refused :
-             {stepOf("CreateUniqueFile"), stepOf(setting < 2 ? "Replace" : "Move"), kReaderHoldsThePage}) {
-            if (refused == kReaderHoldsThePage && setting % 2 == 1)
+             {stepOf("CreateUniqueFile"), stepOf(setting < 2 ? "Replace" : "Move"), SIZE_MAX}) {
+            if (refused == SIZE_MAX && setting % 2 == 1)
                 continue;
             SCOPED_TRACE("refused step " + std::to_string(refused) + " in setting " + std::to_string(setting));
-            const auto refusing = [&] {
-                FakePageFileSystem files = Files(setting);
-                files.failureCode = kErrorAccessDenied;
-                if (refused == kReaderHoldsThePage)
-                    files.heldByReader = {kPage};
-                else
-                    files.failingSteps = {refused};
-                return files;
-            };
-            FakePageFileSystem files = refusing();
+            FakePageFileSystem files = Files(setting), failing = Files(setting);
+            for (FakePageFileSystem* each : {&files, &failing}) {
+                each->failureCode = kErrorAccessDenied;
+                each->failingSteps = {refused};
+                if (refused == SIZE_MAX)
+                    each->heldByReader = {kPage};
+            }
             EXPECT_EQ(Failed(files), 0u);
-            EXPECT_TRUE(files.files.size() == 2 && files.files.at(kPage) == kNewPage);
-            EXPECT_EQ(files.openFiles.size(), 0u);
+            EXPECT_TRUE(files.files.size() == 2 && files.files.at(kPage) == kNewPage && files.openFiles.empty());
 
-            FakePageFileSystem failing = refusing();
             failing.failingSteps.insert(files.steps.size() - 1); // the page written in place is not flushed
             std::string operation;
             EXPECT_EQ(Failed(failing, &operation), kErrorAccessDenied);
             EXPECT_EQ(operation, "Commit");
-            EXPECT_EQ(failing.files.size(), 2u);
-            EXPECT_EQ(failing.openFiles.size(), 0u);
+            EXPECT_TRUE(failing.files.size() == 2 && failing.openFiles.empty());
         }
     }
 }
