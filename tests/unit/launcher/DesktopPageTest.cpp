@@ -34,7 +34,6 @@ TEST(DesktopPage, IsAnEmptyLineThenEachTemplateLineEndedInCrLfWithItsExactPatter
         {"x\rwidth=800 height=600\nwidth=800 height=600", "\r\nx\r\nwidth=1024 height=768\nwidth=1024 height=768\r\n"},
         {"width=800 height=6000", "\r\nwidth=1024 height=7680\r\n"},
         {"width=800 width=800 height=600", "\r\nwidth=800 width=1024 height=768\r\n"},
-        {"<BODY WIDTH=800 HEIGHT=600>", "\r\n<BODY WIDTH=800 HEIGHT=600>\r\n"},
         {"Width=800 height=600 width=800 Height=600", "\r\nWidth=800 height=600 width=800 Height=600\r\n"},
         {"WIDTH=800 HEIGHT=600 width=800 height=600", "\r\nWIDTH=800 HEIGHT=600 width=1024 height=768\r\n"},
         {"width=800  height=600", "\r\nwidth=800  height=600\r\n"},
