@@ -5,10 +5,12 @@
 //
 //   create ROOT SUBKEY ACCESS inherit     open ROOT SUBKEY ACCESS      delete KEY NAME
 //   set KEY NAME TYPE BYTES               close KEY                    (numbers and bytes in hex)
+// A close made while an error unwinds the stack ends in " unwinding".
 
 #include "RegistryFunctions.h"
 
 #include <charconv>
+#include <exception>
 #include <map>
 #include <set>
 #include <span>
@@ -62,7 +64,7 @@ public:
 
     RegistryStatus CloseKey(RegistryKey key) override {
         UnownedCloses += OpenKeys.erase(key) == 0 ? 1 : 0;
-        return Answer("close " + Hex(key));
+        return Answer("close " + Hex(key) + (std::uncaught_exceptions() > 0 ? " unwinding" : ""));
     }
 
     // A double-byte code page of its own: a character from 0x80 up becomes 0x81 and its low byte.
