@@ -38,7 +38,7 @@ public:
     bool IsReadOnly(const std::string&) override { return false; } // the system's refusal: a Windows-side test
 
     MaybeFailure CreateUniqueFile(const std::string& folder, std::string& path) override {
-        if (MaybeFailure failure = Step("CreateUniqueFile", folder + "*"))
+        if (MaybeFailure failure = Step("CreateUniqueFile"))
             return failure;
         path = folder + "pg" + std::to_string(++lastUnique_) + ".tmp";
         files[path];
@@ -46,8 +46,7 @@ public:
     }
 
     MaybeFailure OpenForWriting(const std::string& path, std::unique_ptr<PageFileWriter>& file) override {
-        // Creates the file if need be: its folder must be there.
-        if (MaybeFailure failure = Step("OpenForWriting", path.substr(0, path.rfind('\\') + 1) + "*"))
+        if (MaybeFailure failure = Step("OpenForWriting")) // creates the file if need be
             return failure;
         if (openFiles.contains(path))
             return Failure::Win32(kErrorSharingViolation, "OpenForWriting");
@@ -83,13 +82,12 @@ public:
         return std::nullopt;
     }
 
-    // Names the step; fails it when the test asks, or as the system would: a missing file (a path ending in *
-    // names the folder, which is there) or one that is open.
+    // Names the step; fails it when the test asks, or as the system would: a missing file or one that is open.
     MaybeFailure Step(const char* name, const std::string& path = {}, const std::string& target = {}) {
         steps.push_back(name);
         if (failingSteps.contains(steps.size() - 1))
             return Failure::Win32(failureCode, name);
-        if (!path.empty() && path.back() != '*' && !files.contains(path))
+        if (!path.empty() && !files.contains(path))
             return Failure::Win32(kErrorFileNotFound, name);
         for (const std::string& file : {path, target})
             if (std::string_view(name) != "OpenForReading" && (openFiles.contains(file) || heldByReader.contains(file)))
