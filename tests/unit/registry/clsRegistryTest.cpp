@@ -10,12 +10,12 @@ namespace {
 using namespace std::string_literals;
 using Lines = std::vector<std::string>;
 
-// Every case ends with no handle left open and none closed that the class did not open (the root included).
+// Every case ends with no handle left open; a handle closed twice, or one the class did not open (the root
+// included), is a call too many in each case's call list.
 class Registry : public ::testing::Test {
 protected:
     void TearDown() override {
         EXPECT_TRUE(fake_.OpenKeys.empty()) << "a key handle was left open";
-        EXPECT_EQ(fake_.UnownedCloses, 0) << "a handle was closed twice, or the root was closed";
     }
 
     std::int32_t Set(const TaggedValue& value, std::int32_t valueType = 8, std::int32_t flag = 0) {
