@@ -1,7 +1,7 @@
 #pragma once
-// Files in memory behind the page replacement's file operations, behaving as the system's do where it
-// matters (a move does not overwrite, an open file cannot be moved or deleted, a file held by a reader that
-// shares it for reading and writing can be written but not moved or deleted), naming every step taken (each
+// Files in memory, all in one folder, behind the page replacement's file operations, behaving as the system's do
+// where it matters (a move does not overwrite, an open file cannot be moved or deleted, a file held by a reader
+// that shares it for reading and writing can be written but not moved or deleted), naming every step taken (each
 // operation, each read and each write) so that a test can make any chosen step fail.
 
 #include "PageReplacement.h"
@@ -21,7 +21,6 @@ inline constexpr std::uint32_t kErrorDiskFull = 112; // what a failure made by t
 class FakePageFileSystem : public PageFileSystem {
 public:
     std::map<std::string, std::string> files;
-    std::set<std::string> folders;
     bool hasOneStepReplace = true; // false: the Windows 95 family
     std::set<std::size_t> failingSteps;
     std::uint32_t failureCode = kErrorDiskFull; // what a failing step says
@@ -39,18 +38,15 @@ public:
     bool IsReadOnly(const std::string&) override { return false; } // the system's refusal: a Windows-side test
 
     MaybeFailure CreateUniqueFile(const std::string& folder, std::string& path) override {
-        if (MaybeFailure failure = Step("CreateUniqueFile", folder + "*"))
+        if (MaybeFailure failure = Step("CreateUniqueFile"))
             return failure;
-        do
-            path = folder + "pg" + std::to_string(++lastUnique_) + ".tmp";
-        while (files.contains(path));
+        path = folder + "pg" + std::to_string(++lastUnique_) + ".tmp";
         files[path];
         return std::nullopt;
     }
 
     MaybeFailure OpenForWriting(const std::string& path, std::unique_ptr<PageFileWriter>& file) override {
-        // Creates the file if need be: its folder must be there.
-        if (MaybeFailure failure = Step("OpenForWriting", path.substr(0, path.rfind('\\') + 1) + "*"))
+        if (MaybeFailure failure = Step("OpenForWriting")) // creates the file if need be
             return failure;
         if (openFiles.contains(path))
             return Failure::Win32(kErrorSharingViolation, "OpenForWriting");
@@ -86,15 +82,13 @@ public:
         return std::nullopt;
     }
 
-    // Names the step; fails it when the test asks, or as the system would: a missing file (or, for a path
-    // ending in *, folder) or one that is open.
+    // Names the step; fails it when the test asks, or as the system would: a missing file or one that is open.
     MaybeFailure Step(const char* name, const std::string& path = {}, const std::string& target = {}) {
         steps.push_back(name);
         if (failingSteps.contains(steps.size() - 1))
             return Failure::Win32(failureCode, name);
-        const std::string folder = path.substr(0, path.rfind('\\') + 1);
-        if (!path.empty() && (path.back() == '*' ? !folders.contains(folder) : !files.contains(path)))
-            return Failure::Win32(folders.contains(folder) ? kErrorFileNotFound : 3, name); // 3: path not found
+        if (!path.empty() && !files.contains(path))
+            return Failure::Win32(kErrorFileNotFound, name);
         for (const std::string& file : {path, target})
             if (std::string_view(name) != "OpenForReading" && (openFiles.contains(file) || heldByReader.contains(file)))
                 return Failure::Win32(kErrorSharingViolation, name);
@@ -107,7 +101,7 @@ private:
             : system(system), path(std::move(path)), reader(system.files.at(this->path), {65536}) {
             system.openFiles.insert(this->path);
         }
-        ~File() override { Close(); }
+        ~File() override { system.openFiles.erase(system.openFiles.find(path)); }
         MaybeFailure Read(std::span<char> buffer, std::size_t& count) override {
             if (MaybeFailure failure = system.Step("Read"))
                 return failure;
@@ -119,20 +113,11 @@ private:
             system.files.at(path).append(bytes.data(), bytes.size());
             return std::nullopt;
         }
-        MaybeFailure Commit() override {
-            if (MaybeFailure failure = system.Step("Commit"))
-                return failure;
-            Close();
-            return std::nullopt;
-        }
-        void Close() {
-            if (std::exchange(open, false))
-                system.openFiles.erase(system.openFiles.find(path));
-        }
+        // The file stays open until it is destroyed: the replacement must let go of it before moving it.
+        MaybeFailure Commit() override { return system.Step("Commit"); }
         FakePageFileSystem& system;
         std::string path;
         MemorySource reader; // over the file as it was opened; a file is never read and written at once
-        bool open = true;
     };
 
     unsigned lastUnique_ = 0;

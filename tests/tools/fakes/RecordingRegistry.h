@@ -1,14 +1,16 @@
 #pragma once
 // A stand-in for the registry functions that writes every call down as one line of text, hands out
-// handles of its own, answers with the statuses a test sets, and tracks which handles are open, so
-// that a handle closed twice, never closed or not its own to close shows up.
+// handles of its own, answers with the statuses a test sets, and tracks which handles are open, so that a
+// handle never closed shows up (one closed twice, or not its own to close, shows up as a call too many).
 //
 //   create ROOT SUBKEY ACCESS inherit     open ROOT SUBKEY ACCESS      delete KEY NAME
 //   set KEY NAME TYPE BYTES               close KEY                    (numbers and bytes in hex)
+// A close made while an error unwinds the stack ends in " unwinding".
 
 #include "RegistryFunctions.h"
 
 #include <charconv>
+#include <exception>
 #include <map>
 #include <set>
 #include <span>
@@ -37,7 +39,6 @@ public:
     std::map<std::string, RegistryStatus> Status; // by the first word of the line; success when not set
     std::vector<std::string> Calls;
     std::set<RegistryKey> OpenKeys;
-    int UnownedCloses = 0; // closes of a handle not handed out, or closed already
 
     RegistryStatus CreateKey(RegistryKey key, const std::string& subKey, std::uint32_t accessMask, bool inheritHandle,
                              RegistryKey& created) override {
@@ -61,8 +62,8 @@ public:
     }
 
     RegistryStatus CloseKey(RegistryKey key) override {
-        UnownedCloses += OpenKeys.erase(key) == 0 ? 1 : 0;
-        return Answer("close " + Hex(key));
+        OpenKeys.erase(key);
+        return Answer("close " + Hex(key) + (std::uncaught_exceptions() > 0 ? " unwinding" : ""));
     }
 
     // A double-byte code page of its own: a character from 0x80 up becomes 0x81 and its low byte.

@@ -34,7 +34,6 @@ TEST(DesktopPage, IsAnEmptyLineThenEachTemplateLineEndedInCrLfWithItsExactPatter
         {"x\rwidth=800 height=600\nwidth=800 height=600", "\r\nx\r\nwidth=1024 height=768\nwidth=1024 height=768\r\n"},
         {"width=800 height=6000", "\r\nwidth=1024 height=7680\r\n"},
         {"width=800 width=800 height=600", "\r\nwidth=800 width=1024 height=768\r\n"},
-        {"<BODY WIDTH=800 HEIGHT=600>", "\r\n<BODY WIDTH=800 HEIGHT=600>\r\n"},
         {"Width=800 height=600 width=800 Height=600", "\r\nWidth=800 height=600 width=800 Height=600\r\n"},
         {"WIDTH=800 HEIGHT=600 width=800 height=600", "\r\nWIDTH=800 HEIGHT=600 width=1024 height=768\r\n"},
         {"width=800  height=600", "\r\nwidth=800  height=600\r\n"},
@@ -44,12 +43,10 @@ TEST(DesktopPage, IsAnEmptyLineThenEachTemplateLineEndedInCrLfWithItsExactPatter
         {"width=800 height=60", "\r\nwidth=800 height=60\r\n"},
         {"\0\x1a\xff width=800 height=600\0"s, "\r\n\0\x1a\xff width=1024 height=768\0\r\n"s},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(Transform(c.Template), c.Page) << ::testing::PrintToString(c.Template);
-        // The same bytes however the template arrives: a byte at a time puts a read's end at every place.
-        EXPECT_EQ(Transform(c.Template, {1}), c.Page);
-        EXPECT_EQ(Transform(c.Template, {3, 1, 7}), c.Page);
-    }
+    // The same bytes however the template arrives: a byte at a time puts a read's end at every place.
+    for (const auto& c : cases)
+        for (const std::vector<std::size_t>& pieces : {std::vector<std::size_t>{}, {1}, {3, 1, 7}})
+            EXPECT_EQ(Transform(c.Template, pieces), c.Page) << ::testing::PrintToString(c.Template);
 }
 
 // A line far longer than the buffer goes through whole, written in pieces no larger than a chunk.

@@ -1,6 +1,7 @@
 // The registry class bound to advapi32, against Wine's own registry, below a key of its own.
 
 #include "Check.h"
+#include "RecordingRegistry.h"
 #include "SystemRegistry.h"
 #include "clsRegistry.h"
 
@@ -22,10 +23,7 @@ std::string Stored(const std::string& key, const char* name) {
     DWORD type = 0, size = sizeof data;
     const LONG status = RegQueryValueExA(handle, name, nullptr, &type, data, &size);
     RegCloseKey(handle);
-    std::string text = status != ERROR_SUCCESS ? "no value" : std::to_string(type) + ":";
-    for (DWORD i = 0; status == ERROR_SUCCESS && i < size; ++i)
-        text += "0123456789abcdef"[data[i] >> 4] + std::string(1, "0123456789abcdef"[data[i] & 15]);
-    return text;
+    return status != ERROR_SUCCESS ? "no value" : std::to_string(type) + ":" + Hex({data, size});
 }
 
 void RemoveTestKeys() {
