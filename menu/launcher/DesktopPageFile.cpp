@@ -60,64 +60,58 @@ private:
     UniqueFile file_;
 };
 
-class Win32PageFiles final : public PageFileSystem {
-public:
-    MaybeFailure OpenForReading(const std::string& path, std::unique_ptr<ByteSource>& file) override {
-        UniqueFile opened;
-        if (MaybeFailure failure = Open(path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING, opened))
-            return failure;
-        file = std::make_unique<FileSource>(std::move(opened));
-        return std::nullopt;
-    }
-
-    bool IsReadOnly(const std::string& path) override {
-        const DWORD attributes = GetFileAttributesA(path.c_str());
-        return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
-    }
-
-    MaybeFailure CreateUniqueFile(const std::string& folder, std::string& path) override {
-        char created[MAX_PATH];
-        if (!GetTempFileNameA(folder.c_str(), "pag", 0, created))
-            return LastError("GetTempFileNameA");
-        path = created;
-        return std::nullopt;
-    }
-
-    MaybeFailure OpenForWriting(const std::string& path, std::unique_ptr<PageFileWriter>& file) override {
-        UniqueFile opened;
-        if (MaybeFailure failure = Open(path, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, CREATE_ALWAYS, opened))
-            return failure;
-        file = std::make_unique<FileWriter>(std::move(opened));
-        return std::nullopt;
-    }
-
-    MaybeFailure Replace(const std::string& from, const std::string& to) override {
-        return Win32Result(MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH),
-                       "MoveFileExA");
-    }
-
-    MaybeFailure Move(const std::string& from, const std::string& to) override {
-        return Win32Result(MoveFileA(from.c_str(), to.c_str()), "MoveFileA");
-    }
-
-    MaybeFailure Delete(const std::string& path) override {
-        return Win32Result(DeleteFileA(path.c_str()), "DeleteFileA");
-    }
-
-private:
-    static MaybeFailure Open(const std::string& path, DWORD access, DWORD sharing, DWORD disposition,
-                             UniqueFile& file) {
-        file.reset(
-            CreateFileA(path.c_str(), access, sharing, nullptr, disposition, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-        return Win32Result(static_cast<bool>(file), "CreateFileA");
-    }
-};
+MaybeFailure Open(const std::string& path, DWORD access, DWORD sharing, DWORD disposition, UniqueFile& file) {
+    file.reset(CreateFileA(path.c_str(), access, sharing, nullptr, disposition, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    return Win32Result(static_cast<bool>(file), "CreateFileA");
+}
 
 } // namespace
 
+MaybeFailure SystemPageFileSystem::OpenForReading(const std::string& path, std::unique_ptr<ByteSource>& file) {
+    UniqueFile opened;
+    if (MaybeFailure failure = Open(path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING, opened))
+        return failure;
+    file = std::make_unique<FileSource>(std::move(opened));
+    return std::nullopt;
+}
+
+bool SystemPageFileSystem::IsReadOnly(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+}
+
+MaybeFailure SystemPageFileSystem::CreateUniqueFile(const std::string& folder, std::string& path) {
+    char created[MAX_PATH];
+    if (!GetTempFileNameA(folder.c_str(), "pag", 0, created))
+        return LastError("GetTempFileNameA");
+    path = created;
+    return std::nullopt;
+}
+
+MaybeFailure SystemPageFileSystem::OpenForWriting(const std::string& path, std::unique_ptr<PageFileWriter>& file) {
+    UniqueFile opened;
+    if (MaybeFailure failure = Open(path, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, CREATE_ALWAYS, opened))
+        return failure;
+    file = std::make_unique<FileWriter>(std::move(opened));
+    return std::nullopt;
+}
+
+MaybeFailure SystemPageFileSystem::Replace(const std::string& from, const std::string& to) {
+    return Win32Result(MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH),
+                       "MoveFileExA");
+}
+
+MaybeFailure SystemPageFileSystem::Move(const std::string& from, const std::string& to) {
+    return Win32Result(MoveFileA(from.c_str(), to.c_str()), "MoveFileA");
+}
+
+MaybeFailure SystemPageFileSystem::Delete(const std::string& path) {
+    return Win32Result(DeleteFileA(path.c_str()), "DeleteFileA");
+}
+
 PageFileSystem& SystemPageFiles() {
     // Constant-initialised and never destroyed: nothing to run at start-up or at the end.
-    static constinit Win32PageFiles files;
+    static constinit SystemPageFileSystem files;
     return files;
 }
 

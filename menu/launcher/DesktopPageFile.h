@@ -11,6 +11,16 @@ inline constexpr char kPagePath[] = "c:\\program files\\zodoraz\\bg2.htm";
 
 // The file operations of the running system, for ReplaceDesktopPage. They hold no state, so one
 // object serves every caller.
+class SystemPageFileSystem : public PageFileSystem {
+public:
+    MaybeFailure OpenForReading(const std::string& path, std::unique_ptr<ByteSource>& file) override;
+    bool IsReadOnly(const std::string& path) override;
+    MaybeFailure CreateUniqueFile(const std::string& folder, std::string& path) override;
+    MaybeFailure OpenForWriting(const std::string& path, std::unique_ptr<PageFileWriter>& file) override;
+    MaybeFailure Replace(const std::string& from, const std::string& to) override;
+    MaybeFailure Move(const std::string& from, const std::string& to) override;
+    MaybeFailure Delete(const std::string& path) override;
+};
 PageFileSystem& SystemPageFiles();
 
 } // namespace vurozud

@@ -102,10 +102,8 @@ public:
     STDMETHODIMP_(ULONG) AddRef() override { return 2; }
     STDMETHODIMP_(ULONG) Release() override { return 1; }
     STDMETHODIMP LockServer(BOOL) override { return S_OK; }
-    STDMETHODIMP CreateInstance(IUnknown* outer, REFIID id, void** object) override {
+    STDMETHODIMP CreateInstance(IUnknown*, REFIID id, void** object) override {
         *object = nullptr;
-        if (outer)
-            return Journal(CLASS_E_NOAGGREGATION, "create");
         if (FAILED(Injected("CreateInstance")))
             return Journal(CLASS_E_CLASSNOTAVAILABLE, "create");
         // Like the shell's, the object needs its caller in a single-threaded apartment.

@@ -40,12 +40,6 @@ pid_t Spawn(const std::vector<std::string>& arguments, std::FILE* output = nullp
     return pid;
 }
 
-// Wine's command line for a Windows program: the environment's loader, then the program and its arguments.
-std::vector<std::string> Wine(std::vector<std::string> program) {
-    program.insert(program.begin(), std::getenv("WINELOADER"));
-    return program;
-}
-
 } // namespace
 
 void Require(bool condition, const std::string& failure) {
@@ -115,13 +109,13 @@ WineSession::WineSession() {
 }
 
 void WineSession::Registry(std::vector<std::string> arguments) {
-    arguments.insert(arguments.begin(), "reg");
+    arguments.insert(arguments.begin(), {std::getenv("WINELOADER"), "reg"});
     arguments.push_back("/f");
-    RunProgram(Wine(arguments));
+    RunProgram(arguments);
 }
 
 std::string WineSession::RegistryValue(const std::string& key, const std::string& name) {
-    std::istringstream in(RunProgram(Wine({"reg", "query", "HKCU\\" + key, "/v", name})));
+    std::istringstream in(RunProgram({std::getenv("WINELOADER"), "reg", "query", "HKCU\\" + key, "/v", name}));
     std::string word, type, bytes;
     while (in >> word && word != name) {
     }
@@ -139,9 +133,9 @@ void WineSession::SetDotsPerInch(int dotsPerInch) {
 }
 
 WindowFacts WineSession::Ask(std::vector<std::string> question) {
-    question.insert(question.begin(), WINPROBE_EXE);
+    question.insert(question.begin(), {std::getenv("WINELOADER"), WINPROBE_EXE});
     WindowFacts facts;
-    std::istringstream in(RunProgram(Wine(question)));
+    std::istringstream in(RunProgram(question));
     for (std::string line; std::getline(in, line);) {
         line.erase(line.find_last_not_of('\r') + 1);
         if (const std::size_t equals = line.find('='); equals != std::string::npos)

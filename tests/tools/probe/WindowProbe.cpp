@@ -76,7 +76,8 @@ int DrawTextInMemory(const char* face, double points, int weight, const std::str
     void* bits = nullptr;
     const HDC dc = CreateCompatibleDC(nullptr);
     const HBITMAP bitmap = CreateDIBSection(dc, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
-    const HGDIOBJ oldBitmap = SelectObject(dc, bitmap), oldFont = SelectObject(dc, font);
+    SelectObject(dc, bitmap);
+    SelectObject(dc, font);
     PatBlt(dc, 0, 0, width, height, WHITENESS);
     SetBkMode(dc, TRANSPARENT);
     RECT box{0, 0, width, height};
@@ -91,12 +92,7 @@ int DrawTextInMemory(const char* face, double points, int weight, const std::str
         drawn += pixel == 0 ? '#' : pixel == 0xFFFFFF ? '.' : '?';
     }
     std::printf("pixels=%s\n", drawn.c_str());
-    SelectObject(dc, oldFont);
-    SelectObject(dc, oldBitmap);
-    DeleteObject(bitmap);
-    DeleteObject(font);
-    DeleteDC(dc);
-    return 0;
+    return 0; // the probe ends here, and the system frees the font, the bitmap and the device context with it
 }
 
 int DescribeWindow(const char* title) {

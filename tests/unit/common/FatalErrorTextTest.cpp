@@ -28,7 +28,6 @@ TEST(FatalErrorText, NamesTheNumberInItsKindsFormAndTheDescriptionWithoutTrailin
         {FailureCodeKind::Hresult, kHresultOutOfMemory, "Not enough storage is available to complete this operation.",
          "Run-time error '-2147024882 (8007000E)':\r\n\r\nNot enough storage is available to complete this operation."},
         {FailureCodeKind::Win32Error, 7, "\r\n", "Run-time error '7':\r\n\r\nUnknown error"},
-        {FailureCodeKind::Win32Error, 123456, "", "Run-time error '123456':\r\n\r\nUnknown error"},
     };
     for (const auto& c : cases) {
         refuseAllocation = true;

@@ -46,7 +46,10 @@ std::uint32_t Failed(FakePageFileSystem& files, std::string* operation = nullptr
 // step fails, that failure is reported, the previous page is whole, no file of ours is left and every file is
 // closed (so the page is flushed before it takes the old one's place); only clearing the old page away once the
 // new one is in place may fail unreported.
-TEST(PageReplacement, AFailureAtAnyStepKeepsThePreviousPageAndLeavesNothingBehind) {
+// Where the system refuses what only the safe replacement needs (a new file in the folder, or moving or replacing
+// the page: no right to, or a reader holding the page without sharing its deletion), the page is written in
+// place, and nothing else is left. A failure of that writing is the one reported.
+TEST(PageReplacement, AFailureKeepsThePreviousPageAndARefusalWritesThePageInPlace) {
     for (int setting = 0; setting < 4; ++setting) {
         FakePageFileSystem clean = Files(setting);
         ASSERT_EQ(Failed(clean), 0u);
@@ -71,16 +74,7 @@ TEST(PageReplacement, AFailureAtAnyStepKeepsThePreviousPageAndLeavesNothingBehin
             }
             EXPECT_EQ(files.openFiles.size(), 0u);
         }
-    }
-}
 
-// Where the system refuses what only the safe replacement needs (a new file in the folder, or moving or replacing
-// the page: no right to, or a reader holding the page without sharing its deletion), the page is written in
-// place, and nothing else is left. A failure of that writing is the one reported.
-TEST(PageReplacement, WhereTheSystemRefusesTheReplacementThePageIsWrittenInPlace) {
-    for (int setting = 0; setting < 4; ++setting) {
-        FakePageFileSystem clean = Files(setting);
-        ASSERT_EQ(Failed(clean), 0u);
         const auto stepOf = [&](const char* name) {
             return std::size_t(std::find(clean.steps.begin(), clean.steps.end(), name) - clean.steps.begin());
         };

@@ -5,7 +5,6 @@
 
 #include <windows.h>
 
-#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <vector>
@@ -14,11 +13,10 @@ namespace vurozud::test {
 namespace {
 
 TEST_CASE(TheUsEnglishBlockNamesTheProductAndItsVersion) {
-    std::string path = "Z:" VUROZUD_EXE; // the host's file system is drive Z
-    std::replace(path.begin(), path.end(), '/', '\\');
+    const char* path = "Z:" VUROZUD_EXE; // the host's file system is drive Z
     DWORD ignored = 0;
-    std::vector<char> record(GetFileVersionInfoSizeA(path.c_str(), &ignored) + 1);
-    GetFileVersionInfoA(path.c_str(), 0, static_cast<DWORD>(record.size() - 1), record.data());
+    std::vector<char> record(GetFileVersionInfoSizeA(path, &ignored) + 1);
+    GetFileVersionInfoA(path, 0, static_cast<DWORD>(record.size() - 1), record.data());
     const auto query = [&](const std::string& key) {
         char* text = nullptr;
         UINT length = 0;

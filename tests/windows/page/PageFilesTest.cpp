@@ -35,26 +35,11 @@ std::set<std::string> Names() {
 
 // A system without the one-step replacement, as the Windows 95 family is: the page is moved aside and the new
 // one moved in, through the system's own file functions.
-class WithoutOneStepReplace final : public PageFileSystem {
+class WithoutOneStepReplace final : public SystemPageFileSystem {
 public:
-    MaybeFailure OpenForReading(const std::string& path, std::unique_ptr<ByteSource>& file) override {
-        return system_.OpenForReading(path, file);
-    }
-    bool IsReadOnly(const std::string& path) override { return system_.IsReadOnly(path); }
-    MaybeFailure CreateUniqueFile(const std::string& folder, std::string& path) override {
-        return system_.CreateUniqueFile(folder, path);
-    }
-    MaybeFailure OpenForWriting(const std::string& path, std::unique_ptr<PageFileWriter>& file) override {
-        return system_.OpenForWriting(path, file);
-    }
     MaybeFailure Replace(const std::string&, const std::string&) override {
         return Failure::Win32(kErrorCallNotImplemented, "MoveFileExA");
     }
-    MaybeFailure Move(const std::string& from, const std::string& to) override { return system_.Move(from, to); }
-    MaybeFailure Delete(const std::string& path) override { return system_.Delete(path); }
-
-private:
-    PageFileSystem& system_ = SystemPageFiles();
 };
 
 bool IsRefusal(const MaybeFailure& failure) {
