@@ -98,8 +98,8 @@ public:
     void SetWindowsVersion(const std::string& version);
     void SetDotsPerInch(int dotsPerInch);
 
-    // The probe's answer: "window TITLE" (count "0" when there is none), "move TITLE X Y W H", "cancel TITLE",
-    // "process PID".
+    // The probe's answer: "window TITLE" (count "0" when there is none), "text FACE POINTS WEIGHT ALIGNMENT W H
+    // TEXT" (its "pixels"), "move TITLE X Y W H".
     WindowFacts Ask(std::vector<std::string> question);
     // A visible window only once the display shows it where its client area is, so that clicks reach it.
     WindowFacts WaitForWindow(const std::string& title, bool visible = true);
