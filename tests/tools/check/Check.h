@@ -35,4 +35,7 @@ void CheckEqual(const Actual& actual, const Expected& expected, const char* what
     const bool name##Registered = (vurozud::test::testCases.push_back({#name, name}), true);                          \
     void name()
 #define CHECK(condition) ((condition) ? void() : vurozud::test::Fail(__FILE__, __LINE__, #condition))
+// As CHECK, for a check repeated over cases: names the case that failed it.
+#define CHECK_IN(context, condition)                                                                                   \
+    ((condition) ? void() : vurozud::test::Fail(__FILE__, __LINE__, std::string(context) + ": " + #condition))
 #define CHECK_EQ(actual, expected) vurozud::test::CheckEqual(actual, expected, #actual, __FILE__, __LINE__)

@@ -1,5 +1,5 @@
 #pragma once
-// The page tests' byte streams over memory.
+// The page transform tests' byte streams over memory.
 
 #include "DesktopPage.h"
 
