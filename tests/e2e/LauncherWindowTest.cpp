@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <span>
 #include <tuple>
 
 namespace vurozud::test {
@@ -32,27 +31,6 @@ protected:
     void TearDown() override { session_.SetDotsPerInch(96); }
 
     Rect Box(const TwipRect& twips) const { return Pixels(twips, GetParam().DotsPerInch); }
-
-    // Each text on the screen, pixel for pixel, against the same text drawn by the system in memory in its font
-    // at this scale, in its box, with its alignment and colours. A button's label is compared inside its raised
-    // edge and focus rectangle, three pixels in.
-    void ExpectTextsAsTheSystemDrawsThem(const Screenshot& shot, const Rect& client, std::span<const DrawnText> texts) {
-        for (const DrawnText& text : texts) {
-            const Rect box = Box(text.Box);
-            const TextStyle& style = text.Style;
-            const std::string drawn = session_.Ask({"text", style.Face, style.Points, std::to_string(style.Weight),
-                                                    style.Alignment, std::to_string(box.Width()),
-                                                    std::to_string(box.Height()), text.Text})["pixels"];
-            ASSERT_EQ(drawn.size(), std::size_t(box.Width() * box.Height())) << text.Text;
-            const int inset = std::string(style.Alignment) == "button" ? 3 : 0;
-            int differ = 0;
-            for (int y = inset; y < box.Height() - inset; ++y)
-                for (int x = inset; x < box.Width() - inset; ++x)
-                    differ += !(shot.At(client.Left + box.Left + x, client.Top + box.Top + y) ==
-                                (drawn[y * box.Width() + x] == '#' ? style.Ink : style.Paper));
-            EXPECT_EQ(differ, 0) << "pixels differ in \"" << text.Text << "\"";
-        }
-    }
 
     WineSession& session_ = WineSession::Get();
 };
@@ -103,7 +81,8 @@ TEST_P(LauncherWindow, DrawsItsLayoutAtTheDisplaysScaleAndEachCommandAnswersAtIt
             stray += !(pixel == expected);
         }
     EXPECT_EQ(stray, 0) << "pixels other than the picture, the command lines, the red rules and black";
-    ExpectTextsAsTheSystemDrawsThem(shot, client, kLauncherTexts);
+    for (const DrawnText& line : kLauncherTexts)
+        EXPECT_EQ(PixelsUnlikeTheSystemsDrawing(shot, client, line, dpi), 0) << line.Text;
 
     // The pointing hand over each command line, to its edge pixels, and nowhere next to it.
     const PointerShape hand = GetParam().Hand;
@@ -147,7 +126,9 @@ TEST_P(LauncherWindow, DrawsItsLayoutAtTheDisplaysScaleAndEachCommandAnswersAtIt
     EXPECT_EQ(session_.Ask({"window", "Menu"})["count"], "0");
     EXPECT_EQ(inner.Width(), Box(kInstructionsClient).Right);
     EXPECT_EQ(inner.Height(), Box(kInstructionsClient).Bottom);
-    ExpectTextsAsTheSystemDrawsThem(session_.TakeScreenshot(), inner, kInstructionsTexts);
+    const Screenshot instructions = session_.TakeScreenshot();
+    for (const DrawnText& text : kInstructionsTexts)
+        EXPECT_EQ(PixelsUnlikeTheSystemsDrawing(instructions, inner, text, dpi), 0) << text.Text;
     const std::vector<std::uint32_t> standIn = session_.WindowIcon("Instructions and Controls"); // the system's
     EXPECT_TRUE(standIn.size() == icon.size() && standIn != icon) << "the instructions window has an icon of its own";
     session_.ClickAt(OnScreen(inner, Box(kInstructionsClose)));

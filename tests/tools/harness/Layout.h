@@ -1,6 +1,7 @@
 #pragma once
 // The two windows' layouts as the user sees them, in twips (left, top, width, height in client coordinates):
-// the one place the end-to-end tests and the headless run of scripts/run learn where a command is.
+// the one place the end-to-end tests and the headless run of scripts/run learn where a command is; and every text
+// they draw, with how to tell it from the system's own drawing of it.
 
 #include "WineSession.h"
 
@@ -54,5 +55,31 @@ inline constexpr DrawnText kInstructionsTexts[] = {
 
 // A box at a display's dots per inch, converted the program's own way (its rounding is unit-tested).
 inline Rect Pixels(const TwipRect& box, int dotsPerInch = 96) { return ToPixels(box, {dotsPerInch, dotsPerInch}); }
+
+// How many pixels of a text on the screen differ from the same text drawn by the system in memory, in its font at
+// this scale, in its box, with its alignment, in these colours. A button's label is compared inside its raised edge
+// and focus rectangle, three pixels in.
+inline int PixelsUnlikeTheSystemsDrawing(const Screenshot& shot, const Rect& client, const DrawnText& text,
+                                         int dotsPerInch, Colour ink, Colour paper) {
+    const Rect box = Pixels(text.Box, dotsPerInch);
+    const TextStyle& style = text.Style;
+    const std::string drawn =
+        WineSession::Get().Ask({"text", style.Face, style.Points, std::to_string(style.Weight), style.Alignment,
+                                std::to_string(box.Width()), std::to_string(box.Height()), text.Text})["pixels"];
+    Require(drawn.size() == std::size_t(box.Width() * box.Height()),
+            "the probe did not draw \"" + std::string(text.Text) + "\"");
+    const int inset = std::string(style.Alignment) == "button" ? 3 : 0;
+    int differ = 0;
+    for (int y = inset; y < box.Height() - inset; ++y)
+        for (int x = inset; x < box.Width() - inset; ++x)
+            differ += !(shot.At(client.Left + box.Left + x, client.Top + box.Top + y) ==
+                        (drawn[std::size_t(y * box.Width() + x)] == '#' ? ink : paper));
+    return differ;
+}
+// The same, in the text's own colours.
+inline int PixelsUnlikeTheSystemsDrawing(const Screenshot& shot, const Rect& client, const DrawnText& text,
+                                         int dotsPerInch) {
+    return PixelsUnlikeTheSystemsDrawing(shot, client, text, dotsPerInch, text.Style.Ink, text.Style.Paper);
+}
 
 } // namespace vurozud::test

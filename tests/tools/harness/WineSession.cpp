@@ -87,14 +87,6 @@ Colour Screenshot::At(int x, int y) const {
     return {at(0), at(1), at(2)};
 }
 
-int Screenshot::Count(const Rect& area, Colour colour) const {
-    int count = 0;
-    for (int y = area.Top; y < area.Bottom; ++y)
-        for (int x = area.Left; x < area.Right; ++x)
-            count += At(x, y) == colour;
-    return count;
-}
-
 WineSession& WineSession::Get() {
     static WineSession session;
     return session;

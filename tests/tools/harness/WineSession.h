@@ -72,7 +72,6 @@ class Screenshot {
 public:
     explicit Screenshot(std::string rgb);
     Colour At(int x, int y) const;
-    int Count(const Rect& area, Colour colour) const; // pixels of this colour in the area
 
 private:
     std::string rgb_;
