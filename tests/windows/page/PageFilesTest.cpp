@@ -33,23 +33,15 @@ public:
     std::vector<std::string> Steps;
 
     MaybeFailure OpenForReading(const std::string& path, std::unique_ptr<ByteSource>& file) override {
-        auto opened = std::make_unique<File>(*this);
-        MaybeFailure failure =
-            Take("OpenForReading", [&] { return SystemPageFileSystem::OpenForReading(path, opened->Source); });
-        if (!failure)
-            file = std::move(opened);
-        return failure;
+        return Open("OpenForReading", file,
+                    [&](File& opened) { return SystemPageFileSystem::OpenForReading(path, opened.Source); });
     }
     MaybeFailure CreateUniqueFile(const std::string& folder, std::string& path) override {
         return Take("CreateUniqueFile", [&] { return SystemPageFileSystem::CreateUniqueFile(folder, path); });
     }
     MaybeFailure OpenForWriting(const std::string& path, std::unique_ptr<PageFileWriter>& file) override {
-        auto opened = std::make_unique<File>(*this);
-        MaybeFailure failure =
-            Take("OpenForWriting", [&] { return SystemPageFileSystem::OpenForWriting(path, opened->Writer); });
-        if (!failure)
-            file = std::move(opened);
-        return failure;
+        return Open("OpenForWriting", file,
+                    [&](File& opened) { return SystemPageFileSystem::OpenForWriting(path, opened.Writer); });
     }
     MaybeFailure Replace(const std::string& from, const std::string& to) override {
         if (!oneStepReplace_)
@@ -82,6 +74,14 @@ private:
     template <typename Operation> MaybeFailure Take(const char* step, Operation operation) {
         Steps.push_back(step);
         return failing_.contains(Steps.size() - 1) ? Failure::Win32(code_, step) : operation();
+    }
+    // Opens a file as a step, through the wrapper that makes its reads and writes steps too.
+    template <typename Opened, typename Opening> MaybeFailure Open(const char* step, Opened& file, Opening opening) {
+        auto opened = std::make_unique<File>(*this);
+        MaybeFailure failure = Take(step, [&] { return opening(*opened); });
+        if (!failure)
+            file = std::move(opened);
+        return failure;
     }
 
     bool oneStepReplace_;
