@@ -178,26 +178,27 @@ TEST_CASE(AFailureKeepsThePreviousPageAndARefusalWritesThePageInPlace) {
             CHECK(left.size() == 1 && left.begin()->first != "bg2.htm" && left.begin()->second == kOldPage);
         }
 
-        // A step refused with access denied, or (none) a reader sharing the page for reading and writing only;
+        // A step refused with access denied, or instead a reader sharing the page for reading and writing only;
         // then the same refusal with the page refused for writing in place too.
+        constexpr std::size_t kReaderHoldsThePage = std::size_t(-1); // no step is made to fail
         const auto stepOf = [&](const char* name) {
             return std::size_t(std::find(clean.Steps.begin(), clean.Steps.end(), name) - clean.Steps.begin());
         };
         for (const std::size_t refused :
-             {stepOf("CreateUniqueFile"), stepOf(oneStep ? "Replace" : "Move"), std::size_t(-1)}) {
-            if (refused == std::size_t(-1) && !previousPage)
+             {stepOf("CreateUniqueFile"), stepOf(oneStep ? "Replace" : "Move"), kReaderHoldsThePage}) {
+            if (refused == kReaderHoldsThePage && !previousPage)
                 continue;
-            const std::string step = (refused == std::size_t(-1) ? "a reader holding the page"
-                                                                 : "refused step " + std::to_string(refused)) +
+            const std::string step = (refused == kReaderHoldsThePage ? "a reader holding the page"
+                                                                     : "refused step " + std::to_string(refused)) +
                                      " in setting " + std::to_string(setting);
-            std::size_t inPlace = std::size_t(-1); // the step that opens the page for writing in place
+            std::set<std::size_t> failing{refused}; // and then the step that opens the page for writing in place
             for (const bool refusedInPlace : {false, true}) {
                 const auto before = Prepare(previousPage);
-                const HANDLE held = refused != std::size_t(-1)
+                const HANDLE held = refused != kReaderHoldsThePage
                                         ? INVALID_HANDLE_VALUE
                                         : CreateFileA(kPage.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                                       nullptr, OPEN_EXISTING, 0, nullptr);
-                StepFailingFiles files(oneStep, {refused, inPlace}, ERROR_ACCESS_DENIED);
+                StepFailingFiles files(oneStep, failing, ERROR_ACCESS_DENIED);
                 std::string operation;
                 const std::uint32_t code = Failed(files, &operation);
                 CloseHandle(held);
@@ -206,7 +207,7 @@ TEST_CASE(AFailureKeepsThePreviousPageAndARefusalWritesThePageInPlace) {
                 else
                     CHECK_IN(step, code == 0 && Folder() == kReplaced);
                 const auto opened = std::find(files.Steps.rbegin(), files.Steps.rend(), "OpenForWriting");
-                inPlace = std::size_t(files.Steps.rend() - opened - 1);
+                failing.insert(std::size_t(files.Steps.rend() - opened - 1));
             }
         }
     }
