@@ -44,6 +44,7 @@ using UniqueFont = UniqueHandle<HFONT, DeleteObject>;
 using UniquePen = UniqueHandle<HPEN, DeleteObject>;
 using UniqueBitmap = UniqueHandle<HBITMAP, DeleteObject>;
 using UniqueMemoryDc = UniqueHandle<HDC, DeleteDC>;
+using UniquePalette = UniqueHandle<HPALETTE, DeleteObject>;
 
 // Selects an object into a device context for one scope and puts the previous one back.
 class SelectGuard {
@@ -56,6 +57,23 @@ public:
 private:
     HDC dc_;
     HGDIOBJ previous_;
+};
+
+// Selects a logical palette into a device context and realises it, for one scope, and puts the previous
+// palette back. The palette is realised in the foreground when the window the device context draws is the
+// active one, in the background otherwise.
+class PaletteSelection {
+public:
+    PaletteSelection(HDC dc, HPALETTE palette) : dc_(dc), previous_(SelectPalette(dc, palette, FALSE)) {
+        RealizePalette(dc);
+    }
+    PaletteSelection(const PaletteSelection&) = delete;
+    PaletteSelection& operator=(const PaletteSelection&) = delete;
+    ~PaletteSelection() { SelectPalette(dc_, previous_, FALSE); }
+
+private:
+    HDC dc_;
+    HPALETTE previous_;
 };
 
 } // namespace vurozud

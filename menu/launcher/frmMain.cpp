@@ -104,6 +104,11 @@ LRESULT frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE: // Alt+F4: the same as "Exit This Menu"
         Exit_Click();
         return 0;
+    case WM_DISPLAYCHANGE: // the display's messages come to top-level windows; the picture is what they concern
+    case WM_QUERYNEWPALETTE:
+    case WM_PALETTECHANGED:
+        return Picture1 ? SendMessageA(Picture1->Handle(), message, wParam, lParam)
+                        : DefaultHandling(message, wParam, lParam);
     default:
         return DefaultHandling(message, wParam, lParam);
     }
