@@ -136,8 +136,14 @@ void frmMain::PaintContent(HDC dc) const {
 bool frmMain::OnSetCursor(LPARAM lParam) {
     if (LOWORD(lParam) != HTCLIENT)
         return false;
+    // Where the pointer is. GetCursorPos fails while another desktop has the input (a locked workstation); then
+    // the position of the last message taken from the queue stands in. Only then: the mouse message that asks
+    // for the cursor is still being taken, so that position is the one of the message before it.
     POINT cursor;
-    GetCursorPos(&cursor);
+    if (!GetCursorPos(&cursor)) {
+        const DWORD position = GetMessagePos();
+        cursor = {GET_X_LPARAM(position), GET_Y_LPARAM(position)};
+    }
     ScreenToClient(Handle(), &cursor);
     if (!CommandAt({cursor.x, cursor.y}, scale_))
         return false;
