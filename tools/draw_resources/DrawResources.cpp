@@ -4,28 +4,13 @@
 
 #include "BitmapFile.h"
 #include "IconFile.h"
+#include "OutputFile.h"
 #include "Palette.h"
 #include "Pictures.h"
 
-#include <cstdint>
 #include <exception>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <stdexcept>
-#include <vector>
-
-namespace {
-
-void WriteFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    file.close();
-    if (!file)
-        throw std::runtime_error("cannot write " + path.string());
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
     using namespace vurozud;
@@ -37,12 +22,13 @@ int main(int argc, char** argv) {
         const std::filesystem::path folder = argv[1];
 
         const Picture tree = DrawTreeIcon();
-        WriteFile(folder / "tree.ico", EncodeIconFile(tree, ChoosePalette(tree, 256), 8));
+        WriteOutputFile(folder / "tree.ico", EncodeIconFile(tree, ChoosePalette(tree, 256), 8));
 
-        WriteFile(folder / "pointing_hand.cur",
-                  EncodeCursorFile(DrawPointingHand(), StandardSixteenColours(), 4, kPointingHandHotSpot));
+        WriteOutputFile(folder / "pointing_hand.cur", EncodeCursorFile(DrawPointingHand(),
+                                                                       {kVgaColours.begin(), kVgaColours.end()}, 4,
+                                                                       kPointingHandHotSpot));
 
-        WriteFile(folder / "preview.bmp", EncodeBitmapFile(DrawPreview()));
+        WriteOutputFile(folder / "preview.bmp", EncodeBitmapFile(DrawPreview()));
     } catch (const std::exception& error) {
         std::cerr << "draw_resources: " << error.what() << '\n';
         return 1;

@@ -1,7 +1,6 @@
 #include "IconFile.h"
 
 #include "ByteWriter.h"
-#include "Palette.h"
 
 #include <stdexcept>
 
@@ -82,7 +81,7 @@ std::vector<std::uint8_t> EncodeImageFile(std::uint16_t type, const Picture& pic
             for (int k = 0; k < 8 / bitsPerPixel; ++k) {
                 const int px = x + k;
                 const std::uint8_t index =
-                    px < picture.Width && picture.IsOpaque(px, y) ? NearestIndex(palette, picture.At(px, y)) : 0;
+                    px < picture.Width && picture.IsOpaque(px, y) ? static_cast<std::uint8_t>(NearestOf(palette, picture.At(px, y))) : 0;
                 packed = static_cast<std::uint8_t>(packed << bitsPerPixel | index);
             }
             out.PutByte(packed);

@@ -2,19 +2,14 @@
 // A finished picture: one colour per pixel, top row first, and which pixels are opaque (icons and
 // cursors show the screen through the others).
 
-#include <compare>
+#include "DisplayColours.h"
+
 #include <cstdint>
 #include <vector>
 
 namespace vurozud {
 
-struct Colour {
-    std::uint8_t Red = 0;
-    std::uint8_t Green = 0;
-    std::uint8_t Blue = 0;
-
-    auto operator<=>(const Colour&) const = default;
-};
+using Colour = Rgb; // the program's own
 
 // The colour a share `t` (0 to 1) of the way from `a` to `b`.
 inline Colour Mix(Colour a, Colour b, double t) {
