@@ -47,7 +47,8 @@ std::vector<std::uint8_t> Dither(std::span<const std::uint8_t> picture, int widt
         const int step = y % 2 == 0 ? 1 : -1; // left to right, then right to left
         for (int i = 0; i < width; ++i) {
             const int x = step > 0 ? i : width - 1 - i;
-            const std::uint8_t* pixel = &picture[static_cast<std::size_t>(y) * pictureRow + static_cast<std::size_t>(x) * 3];
+            const std::uint8_t* pixel =
+                &picture[static_cast<std::size_t>(y) * pictureRow + static_cast<std::size_t>(x) * 3];
             const Channels brought = thisRow.At(x);
             const Rgb wanted{Clamped(pixel[2] + brought[0]), Clamped(pixel[1] + brought[1]),
                              Clamped(pixel[0] + brought[2])};

@@ -65,7 +65,7 @@ LRESULT PictureBox::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (!ShownInPalette())
             return FALSE;
         if (const HDC dc = GetDC(Handle())) {
-            { PaletteSelection realised(dc, palette_.get()); }
+            { PaletteSelection realised(dc, palette_.get()); } // and the previous palette back before the release
             ReleaseDC(Handle(), dc);
         }
         InvalidateRect(Handle(), nullptr, FALSE);
@@ -95,7 +95,7 @@ void PictureBox::ShowInColoursOf(int bitsPerPixel) {
     ditheredFormat_.Header.biClrUsed = static_cast<DWORD>(colours_->Count());
     for (std::size_t entry = 0; entry < colours_->Count(); ++entry) {
         const Rgb colour = (*colours_)[entry];
-        if (ShownInPalette())
+        if (ShownInPalette()) // the palette's own entries, in its order: each paint selects it
             ditheredFormat_.PaletteEntries[entry] = static_cast<WORD>(entry);
         else
             ditheredFormat_.Colours[entry] = {colour.Blue, colour.Green, colour.Red, 0};

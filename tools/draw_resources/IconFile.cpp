@@ -80,8 +80,8 @@ std::vector<std::uint8_t> EncodeImageFile(std::uint16_t type, const Picture& pic
             std::uint8_t packed = 0;
             for (int k = 0; k < 8 / bitsPerPixel; ++k) {
                 const int px = x + k;
-                const std::uint8_t index =
-                    px < picture.Width && picture.IsOpaque(px, y) ? static_cast<std::uint8_t>(NearestOf(palette, picture.At(px, y))) : 0;
+                const auto index = static_cast<std::uint8_t>(
+                    px < picture.Width && picture.IsOpaque(px, y) ? NearestOf(palette, picture.At(px, y)) : 0);
                 packed = static_cast<std::uint8_t>(packed << bitsPerPixel | index);
             }
             out.PutByte(packed);
