@@ -30,9 +30,12 @@ const DisplayColours kPaletteDisplay{true, kStaticColoursBesideTheCube};
 
 std::size_t NearestOf(std::span<const Rgb> colours, Rgb colour) {
     std::size_t best = 0;
+    int bestDistance = SquaredDistance(colours[0], colour);
     for (std::size_t entry = 1; entry < colours.size(); ++entry)
-        if (SquaredDistance(colours[entry], colour) < SquaredDistance(colours[best], colour))
+        if (const int distance = SquaredDistance(colours[entry], colour); distance < bestDistance) {
             best = entry;
+            bestDistance = distance;
+        }
     return best;
 }
 
