@@ -94,11 +94,12 @@ void PictureBox::ShowInColoursOf(int bitsPerPixel) {
     ditheredFormat_.Header.biSizeImage = 0;
     ditheredFormat_.Header.biClrUsed = static_cast<DWORD>(colours_->Count());
     for (std::size_t entry = 0; entry < colours_->Count(); ++entry) {
-        const Rgb colour = (*colours_)[entry];
-        if (ShownInPalette()) // the palette's own entries, in its order: each paint selects it
+        if (ShownInPalette()) { // the palette's own entries, in its order: each paint selects it
             ditheredFormat_.PaletteEntries[entry] = static_cast<WORD>(entry);
-        else
+        } else {
+            const Rgb colour = (*colours_)[entry];
             ditheredFormat_.Colours[entry] = {colour.Blue, colour.Green, colour.Red, 0};
+        }
     }
 }
 
